@@ -1,0 +1,154 @@
+// What the button asks of the container that hosts it: its window, the
+// ambient and extender properties, the property-change notification, event
+// raising, its two timers, and the platform's services. Every container
+// (headless, Qt) implements this seam; the button knows no other.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "control/Variant.h"
+#include "render/Color.h"
+#include "render/Gdi.h"
+#include "themes/ThemeDetection.h"
+
+namespace vemmix {
+
+class TextRenderer;
+
+// Error numbers that cross the automation boundary (0: success).
+namespace errors {
+constexpr std::int32_t kNone = 0;
+constexpr std::int32_t kOutOfStackSpace = 28;
+constexpr std::int32_t kTypeMismatch = 13;
+constexpr std::int32_t kInvalidPropertyValue = 380;
+constexpr std::int32_t kNotSupportedAtRunTime = 382;
+constexpr std::int32_t kNotPermitted = 387;  // "setting not permitted" (design time)
+constexpr std::int32_t kUnknownMember = 438;  // object doesn't support this property or method
+constexpr std::int32_t kWrongArgumentCount = 450;
+constexpr std::int32_t kCannotCreateObject = 429;
+}  // namespace errors
+
+// The button's two window timers.
+enum class TimerId : std::uint8_t { Over, Fading };  // timerOver (10 ms), timerFading (50 ms)
+
+// A tooltip window the container shows over a control.
+class TooltipFacility {
+public:
+    virtual ~TooltipFacility() = default;
+    // Returns the new tooltip's handle (> 0), or 0 when none could be made.
+    virtual std::int32_t CreateTooltip(bool balloon) = 0;
+    // The tool: shown over `area` (client pixels of `window`) with `text`.
+    virtual bool AddTool(std::int32_t tooltip, std::int32_t window, gdi::RECT area,
+                         std::u16string_view text) = 0;
+    // icon: 0 none, 1 information, 2 warning, 3 error.
+    virtual bool SetTitle(std::int32_t tooltip, std::int32_t icon, std::u16string_view title) = 0;
+    virtual bool SetBackColor(std::int32_t tooltip, gdi::COLORREF colour) = 0;
+    virtual bool SetTextColor(std::int32_t tooltip, gdi::COLORREF colour) = 0;
+    virtual void DestroyTooltip(std::int32_t tooltip) = 0;
+};
+
+// Services of the platform, shared by every control of a container.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual const SystemColorTable& SystemColors() const = 0;
+    // The desktop's visual style as the raw name buffers, or nullopt when
+    // no visual style is in force or it cannot be asked.
+    virtual std::optional<VisualStyleBuffers> CurrentThemeName() const = 0;
+    virtual int ScreenDpiX() const = 0;
+    virtual int ScreenDpiY() const = 0;
+    // True where the system draws Unicode text (every supported system).
+    virtual bool IsUnicodeSystem() const = 0;
+    virtual TextRenderer& Text() = 0;
+    virtual TooltipFacility& Tooltips() = 0;
+};
+
+// The services of one control's site: its window, the container's ambient
+// and extender properties, notifications and events.
+class ControlSite {
+public:
+    virtual ~ControlSite() = default;
+
+    virtual Platform& GetPlatform() = 0;
+
+    // ---- window object ----------------------------------------------------
+    // Setters of window-held properties return 0 or the error number the
+    // window reports (the button then stores and notifies nothing).
+    virtual bool Enabled() const = 0;
+    virtual std::int32_t SetEnabled(bool enabled) = 0;
+    virtual std::int16_t MousePointer() const = 0;
+    virtual std::int32_t SetMousePointer(std::int16_t pointer) = 0;
+    virtual PictureRef MouseIcon() const = 0;
+    virtual std::int32_t SetMouseIcon(PictureRef icon) = 0;
+    virtual bool RightToLeft() const = 0;
+    virtual std::int32_t SetRightToLeft(bool rightToLeft) = 0;
+    virtual std::int16_t OLEDropMode() const = 0;
+    virtual std::int32_t SetOLEDropMode(std::int16_t mode) = 0;
+
+    virtual std::int32_t WindowHandle() const = 0;
+    // Client size in pixels, as floating-point values.
+    virtual double ScaleWidth() const = 0;
+    virtual double ScaleHeight() const = 0;
+    // The device context of the window; a repaint copies its bitmap here
+    // and then calls WindowImageChanged so the container can present it.
+    virtual gdi::HDC WindowDC() = 0;
+    virtual void WindowImageChanged() = 0;
+    virtual void SetAutoRedraw(bool autoRedraw) = 0;
+    virtual void SetBackStyle(std::int16_t backStyle) = 0;  // 0 transparent, 1 opaque
+    virtual void SetMaskColor(gdi::COLORREF colour) = 0;
+    virtual void SetMaskPicture(PictureRef picture) = 0;
+    // The window's persistent image as a picture.
+    virtual PictureRef Image() = 0;
+    // The access keys of the control (empty: none).
+    virtual void SetAccessKeys(std::u16string_view keys) = 0;
+    virtual std::int32_t OLEDrag() = 0;
+
+    // ---- ambient properties (nullopt: the container offers none) ----------
+    virtual std::optional<OleColor> AmbientBackColor() const = 0;
+    virtual std::optional<std::u16string> AmbientDisplayName() const = 0;
+    virtual std::optional<FontRef> AmbientFont() const = 0;
+    virtual std::optional<bool> AmbientUserMode() const = 0;
+    virtual std::optional<bool> AmbientDisplayAsDefault() const = 0;
+
+    // ---- extender ---------------------------------------------------------
+    virtual std::optional<std::u16string> ExtenderToolTipText() const = 0;
+    virtual bool SetExtenderToolTipText(std::u16string_view text) = 0;
+
+    // ---- notifications and events -----------------------------------------
+    virtual void PropertyChanged(std::u16string_view name) = 0;
+    // Raises an event synchronously. Every argument is passed by reference:
+    // the handler may change it and the button reads it back. Returns 0 or
+    // the error number the host's handler raised.
+    virtual std::int32_t RaiseEvent(std::int32_t dispid, std::span<Variant> args) = 0;
+
+    // ---- timers -------------------------------------------------------------
+    virtual void SetTimer(TimerId timer, std::uint32_t intervalMs, bool enabled) = 0;
+    virtual bool TimerEnabled(TimerId timer) const = 0;
+
+    // ---- pointer and focus -------------------------------------------------
+    // True when the control's own window is the topmost window under the
+    // pointer (a child or overlapping window counts as outside).
+    virtual bool IsPointerOverWindow() const = 0;
+    // Moves the focus to the next (or previous) control in tab order.
+    virtual void MoveFocus(bool forward) = 0;
+};
+
+// The property bag of a saved control. Keys match without regard to case.
+class PropertyBag {
+public:
+    virtual ~PropertyBag() = default;
+    // The stored value, or `defaultValue` when the key is absent; nullopt
+    // when the value cannot be read.
+    virtual std::optional<Variant> ReadProperty(std::u16string_view key,
+                                                const Variant& defaultValue) = 0;
+    // Stores the value unless it equals the default (then nothing is
+    // stored). Returns 0 or an error number.
+    virtual std::int32_t WriteProperty(std::u16string_view key, const Variant& value,
+                                       const Variant& defaultValue) = 0;
+};
+
+}  // namespace vemmix

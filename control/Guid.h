@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vemmix {
+
+struct Guid {
+    std::uint32_t data1 = 0;
+    std::uint16_t data2 = 0;
+    std::uint16_t data3 = 0;
+    std::array<std::uint8_t, 8> data4{};
+    friend bool operator==(const Guid&, const Guid&) = default;
+};
+
+// "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}", upper-case hex.
+std::u16string ToString(const Guid& guid);
+// Parses the registry form (braces optional, any case); nullopt otherwise.
+std::optional<Guid> ParseGuid(std::u16string_view text);
+
+}  // namespace vemmix
