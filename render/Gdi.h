@@ -18,6 +18,10 @@
 #include <span>
 #include <string_view>
 
+namespace vemmix {
+class TextRenderer;  // render/TextRenderer.h
+}
+
 namespace vemmix::gdi {
 
 using COLORREF = std::uint32_t;
@@ -235,7 +239,6 @@ HFONT CreateFontIndirect(const LOGFONT& font);
 bool GetFontInfo(HFONT font, LOGFONT* out);
 HFONT GetCurrentFont(HDC dc);
 
-class TextRenderer;  // render/TextRenderer.h
 // The renderer that DrawTextW/DrawTextA use in this context; the redraw
 // pipeline attaches the platform's renderer to its memory context.
 void SetTextRenderer(HDC dc, TextRenderer* renderer);

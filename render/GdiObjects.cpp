@@ -1,0 +1,422 @@
+// The object table: creation, selection, deletion and live counts of
+// contexts, bitmaps, pens, brushes, fonts and palettes, and the attributes
+// kept in a context.
+#include <array>
+#include <cstring>
+#include <deque>
+#include <variant>
+
+#include "render/GdiObjects.h"
+
+namespace vemmix::gdi {
+namespace detail {
+namespace {
+
+// An id is the slot index + 1 in the low 24 bits and the slot's generation in
+// the high 8, so a handle kept after deletion does not reach a new object
+// that reuses the slot.
+constexpr std::uint32_t kIndexBits = 24;
+constexpr std::uint32_t kIndexMask = (1u << kIndexBits) - 1;
+
+// Largest pixel count of one bitmap; a larger request fails as an
+// allocation failure would.
+constexpr std::int64_t kMaxBitmapPixels = std::int64_t{1} << 26;
+
+using Payload = std::variant<std::monostate, DcObject, BitmapObject, PenObject, BrushObject,
+                             FontObject, PaletteObject>;
+
+struct Slot {
+    ObjectKind kind = ObjectKind::DC;
+    std::uint8_t generation = 0;
+    bool live = false;
+    bool stock = false;
+    bool screen = false;
+    std::uint32_t selectCount = 0;  // pens, brushes, fonts, palettes: contexts holding it
+    Payload payload;
+};
+
+class ObjectTable {
+public:
+    ObjectTable() {
+        m_Stock.bitmap = Add(ObjectKind::Bitmap, MonoBitmap(1, 1), true);
+        m_Stock.pen = Add(ObjectKind::Pen, PenObject{PS_SOLID, 1, 0}, true);
+        m_Stock.brush = Add(ObjectKind::Brush, BrushObject{0x00FFFFFF}, true);
+        LOGFONT system;
+        system.lfHeight = 16;
+        system.lfWeight = 700;
+        std::memcpy(system.lfFaceName, "System", 7);
+        m_Stock.font = Add(ObjectKind::Font, FontObject{system}, true);
+        m_Stock.palette = Add(ObjectKind::Palette, PaletteObject{}, true);
+    }
+
+    static BitmapObject MonoBitmap(int width, int height) {
+        BitmapObject b;
+        b.width = width;
+        b.height = height;
+        b.bitsPerPixel = 1;
+        b.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+        return b;
+    }
+
+    std::uint32_t Add(ObjectKind kind, Payload payload, bool stock = false, bool screen = false) {
+        std::size_t index;
+        if (!m_Free.empty()) {
+            index = m_Free.back();
+            m_Free.pop_back();
+        } else {
+            index = m_Slots.size();
+            if (index >= kIndexMask) return 0;
+            m_Slots.emplace_back();
+        }
+        Slot& s = m_Slots[index];
+        s.kind = kind;
+        s.live = true;
+        s.stock = stock;
+        s.screen = screen;
+        s.selectCount = 0;
+        s.payload = std::move(payload);
+        return (static_cast<std::uint32_t>(s.generation) << kIndexBits) |
+               static_cast<std::uint32_t>(index + 1);
+    }
+
+    Slot* Find(std::uint32_t id, ObjectKind kind) {
+        const std::uint32_t index = id & kIndexMask;
+        if (index == 0 || index > m_Slots.size()) return nullptr;
+        Slot& s = m_Slots[index - 1];
+        if (!s.live || s.kind != kind || s.generation != (id >> kIndexBits)) return nullptr;
+        return &s;
+    }
+
+    void Remove(std::uint32_t id) {
+        const std::size_t index = (id & kIndexMask) - 1;
+        Slot& s = m_Slots[index];
+        s.live = false;
+        s.payload = std::monostate{};
+        ++s.generation;
+        m_Free.push_back(index);
+    }
+
+    std::size_t Count(const ObjectKind* kind) const {
+        std::size_t n = 0;
+        for (const Slot& s : m_Slots) {
+            if (s.live && !s.stock && !s.screen && (kind == nullptr || s.kind == *kind)) ++n;
+        }
+        return n;
+    }
+
+    const StockIds& Stock() const { return m_Stock; }
+
+private:
+    std::deque<Slot> m_Slots;  // a deque keeps references stable while it grows
+    std::vector<std::size_t> m_Free;
+    StockIds m_Stock;
+};
+
+ObjectTable& Table() {
+    thread_local ObjectTable table;
+    return table;
+}
+
+template <typename T>
+T* FindAs(std::uint32_t id, ObjectKind kind) {
+    Slot* s = Table().Find(id, kind);
+    return s ? std::get_if<T>(&s->payload) : nullptr;
+}
+
+int g_DpiX = 96;
+int g_DpiY = 96;
+
+}  // namespace
+
+DcObject* FindDc(std::uint32_t id) { return FindAs<DcObject>(id, ObjectKind::DC); }
+BitmapObject* FindBitmap(std::uint32_t id) { return FindAs<BitmapObject>(id, ObjectKind::Bitmap); }
+PenObject* FindPen(std::uint32_t id) { return FindAs<PenObject>(id, ObjectKind::Pen); }
+BrushObject* FindBrush(std::uint32_t id) { return FindAs<BrushObject>(id, ObjectKind::Brush); }
+FontObject* FindFont(std::uint32_t id) { return FindAs<FontObject>(id, ObjectKind::Font); }
+const StockIds& Stock() { return Table().Stock(); }
+
+BitmapObject* SelectedBitmap(HDC dc) {
+    DcObject* d = FindDc(dc.id);
+    return d ? FindBitmap(d->bitmap) : nullptr;
+}
+
+int ScreenDpiX() { return g_DpiX; }
+int ScreenDpiY() { return g_DpiY; }
+
+}  // namespace detail
+
+using namespace detail;
+
+namespace {
+
+// Exchanges the pen, brush, font or palette of a context: the counts of
+// contexts holding each object keep deletion of a selected object failing.
+std::uint32_t SwapSelection(HDC dc, std::uint32_t DcObject::*member, std::uint32_t id,
+                            ObjectKind kind) {
+    DcObject* d = FindDc(dc.id);
+    Slot* incoming = Table().Find(id, kind);
+    if (d == nullptr || incoming == nullptr) return 0;
+    const std::uint32_t previous = d->*member;
+    if (Slot* old = Table().Find(previous, kind); old != nullptr && old->selectCount > 0) {
+        --old->selectCount;
+    }
+    ++incoming->selectCount;
+    d->*member = id;
+    return previous;
+}
+
+bool DeleteDrawingObject(std::uint32_t id, ObjectKind kind) {
+    Slot* s = Table().Find(id, kind);
+    if (s == nullptr || s->stock || s->selectCount > 0) return false;
+    if (const auto* b = std::get_if<BitmapObject>(&s->payload); b && b->selectedInto != 0) {
+        return false;
+    }
+    Table().Remove(id);
+    return true;
+}
+
+bool ValidBitmapSize(int width, int height) {
+    return width > 0 && height > 0 &&
+           static_cast<std::int64_t>(width) * height <= kMaxBitmapPixels;
+}
+
+HBITMAP NewBitmap(int width, int height, int bitsPerPixel) {
+    BitmapObject b;
+    b.width = width;
+    b.height = height;
+    b.bitsPerPixel = bitsPerPixel;
+    b.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    return HBITMAP{Table().Add(ObjectKind::Bitmap, std::move(b))};
+}
+
+HDC NewDc(bool screen) {
+    const StockIds& stock = Stock();
+    DcObject d;
+    d.isScreen = screen;
+    d.pen = stock.pen;
+    d.brush = stock.brush;
+    d.font = stock.font;
+    d.palette = stock.palette;
+    if (!screen) d.bitmap = stock.bitmap;
+    return HDC{Table().Add(ObjectKind::DC, d, false, screen)};
+}
+
+void ReleaseSelections(DcObject& d) {
+    if (BitmapObject* b = FindBitmap(d.bitmap)) {
+        if (d.bitmap != Stock().bitmap) b->selectedInto = 0;
+    }
+    const std::array<std::pair<std::uint32_t, ObjectKind>, 4> held = {{
+        {d.pen, ObjectKind::Pen},
+        {d.brush, ObjectKind::Brush},
+        {d.font, ObjectKind::Font},
+        {d.palette, ObjectKind::Palette},
+    }};
+    for (const auto& [id, kind] : held) {
+        if (Slot* s = Table().Find(id, kind); s != nullptr && s->selectCount > 0) --s->selectCount;
+    }
+}
+
+}  // namespace
+
+// ---- pens, brushes ----------------------------------------------------------
+
+HPEN CreatePen(int style, int width, COLORREF color) {
+    if (style != PS_SOLID && style != PS_INSIDEFRAME) return {};
+    // A negative width is taken as its magnitude, 0 as a one-pixel pen.
+    if (width < 0) width = -width;
+    return HPEN{Table().Add(ObjectKind::Pen, PenObject{style, width, color & 0x00FFFFFFu})};
+}
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+    return HBRUSH{Table().Add(ObjectKind::Brush, BrushObject{color & 0x00FFFFFFu})};
+}
+
+HFONT CreateFontIndirect(const LOGFONT& font) {
+    return HFONT{Table().Add(ObjectKind::Font, FontObject{font})};
+}
+
+// ---- contexts and bitmaps ---------------------------------------------------
+
+HDC CreateCompatibleDC(HDC reference) {
+    if (reference && FindDc(reference.id) == nullptr) return {};
+    return NewDc(false);
+}
+
+bool DeleteDC(HDC dc) {
+    Slot* s = Table().Find(dc.id, ObjectKind::DC);
+    if (s == nullptr || s->screen) return false;
+    ReleaseSelections(std::get<DcObject>(s->payload));
+    Table().Remove(dc.id);
+    return true;
+}
+
+HDC GetScreenDC() { return NewDc(true); }
+
+int ReleaseDC(HDC screenDC) {
+    Slot* s = Table().Find(screenDC.id, ObjectKind::DC);
+    if (s == nullptr || !s->screen) return 0;
+    ReleaseSelections(std::get<DcObject>(s->payload));
+    Table().Remove(screenDC.id);
+    return 1;
+}
+
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
+    int bitsPerPixel = 32;
+    if (dc) {
+        DcObject* d = FindDc(dc.id);
+        if (d == nullptr) return {};
+        if (const BitmapObject* b = FindBitmap(d->bitmap); b && b->bitsPerPixel == 1) {
+            bitsPerPixel = 1;
+        }
+    }
+    // An empty request gets the stock 1 x 1 monochrome bitmap, as in GDI.
+    if (width == 0 || height == 0) return HBITMAP{Stock().bitmap};
+    if (!ValidBitmapSize(width, height)) return {};
+    return NewBitmap(width, height, bitsPerPixel);
+}
+
+HBITMAP CreateBitmap(int width, int height, unsigned planes, unsigned bitsPerPixel,
+                     const void* bits) {
+    if (planes != 1 || (bitsPerPixel != 1 && bitsPerPixel != 32)) return {};
+    if (width == 0 || height == 0) return HBITMAP{Stock().bitmap};
+    if (!ValidBitmapSize(width, height)) return {};
+    HBITMAP h = NewBitmap(width, height, static_cast<int>(bitsPerPixel));
+    if (!h || bits == nullptr) return h;
+    BitmapObject& b = *FindBitmap(h.id);
+    const auto* bytes = static_cast<const std::uint8_t*>(bits);
+    if (bitsPerPixel == 32) {
+        for (std::size_t i = 0; i < b.pixels.size(); ++i) {
+            const std::uint8_t* p = bytes + i * 4;
+            b.pixels[i] = std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) |
+                          (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
+        }
+    } else {
+        // Rows padded to 16 bits, most significant bit first.
+        const std::size_t stride = static_cast<std::size_t>((width + 15) / 16) * 2;
+        for (int y = 0; y < height; ++y) {
+            const std::uint8_t* row = bytes + static_cast<std::size_t>(y) * stride;
+            std::uint32_t* out = &b.pixels[static_cast<std::size_t>(y) * width];
+            for (int x = 0; x < width; ++x) out[x] = (row[x >> 3] >> (7 - (x & 7))) & 1u;
+        }
+    }
+    return h;
+}
+
+HBITMAP SelectObject(HDC dc, HBITMAP bitmap) {
+    DcObject* d = FindDc(dc.id);
+    BitmapObject* incoming = FindBitmap(bitmap.id);
+    if (d == nullptr || d->isScreen || incoming == nullptr) return {};
+    if (d->bitmap == bitmap.id) return bitmap;
+    const bool stock = bitmap.id == Stock().bitmap;
+    if (!stock && incoming->selectedInto != 0) return {};
+    const std::uint32_t previous = d->bitmap;
+    if (BitmapObject* old = FindBitmap(previous); old && previous != Stock().bitmap) {
+        old->selectedInto = 0;
+    }
+    if (!stock) incoming->selectedInto = dc.id;
+    d->bitmap = bitmap.id;
+    return HBITMAP{previous};
+}
+
+HPEN SelectObject(HDC dc, HPEN pen) {
+    return HPEN{SwapSelection(dc, &DcObject::pen, pen.id, ObjectKind::Pen)};
+}
+HBRUSH SelectObject(HDC dc, HBRUSH brush) {
+    return HBRUSH{SwapSelection(dc, &DcObject::brush, brush.id, ObjectKind::Brush)};
+}
+HFONT SelectObject(HDC dc, HFONT font) {
+    return HFONT{SwapSelection(dc, &DcObject::font, font.id, ObjectKind::Font)};
+}
+
+bool DeleteObject(HBITMAP object) { return DeleteDrawingObject(object.id, ObjectKind::Bitmap); }
+bool DeleteObject(HPEN object) { return DeleteDrawingObject(object.id, ObjectKind::Pen); }
+bool DeleteObject(HBRUSH object) { return DeleteDrawingObject(object.id, ObjectKind::Brush); }
+bool DeleteObject(HFONT object) { return DeleteDrawingObject(object.id, ObjectKind::Font); }
+bool DeleteObject(HPALETTE object) { return DeleteDrawingObject(object.id, ObjectKind::Palette); }
+
+// ---- palettes: accepted, no effect on a true-colour surface -------------------
+
+HPALETTE CreateHalftonePalette(HDC dc) {
+    if (dc && FindDc(dc.id) == nullptr) return {};
+    return HPALETTE{Table().Add(ObjectKind::Palette, PaletteObject{})};
+}
+
+HPALETTE SelectPalette(HDC dc, HPALETTE palette, bool /*forceBackground*/) {
+    return HPALETTE{SwapSelection(dc, &DcObject::palette, palette.id, ObjectKind::Palette)};
+}
+
+unsigned RealizePalette(HDC dc) {
+    // Nothing to map on a true-colour surface; GDI reports 0 entries then.
+    return FindDc(dc.id) != nullptr ? 0u : static_cast<unsigned>(-1);
+}
+
+std::size_t LiveObjectCount() { return Table().Count(nullptr); }
+std::size_t LiveObjectCount(ObjectKind kind) { return Table().Count(&kind); }
+
+// ---- attributes -------------------------------------------------------------
+
+COLORREF SetBkColor(HDC dc, COLORREF color) {
+    DcObject* d = FindDc(dc.id);
+    if (d == nullptr) return CLR_INVALID;
+    const COLORREF previous = d->bkColor;
+    d->bkColor = color & 0x00FFFFFFu;
+    return previous;
+}
+
+COLORREF GetBkColor(HDC dc) {
+    const DcObject* d = FindDc(dc.id);
+    return d ? d->bkColor : CLR_INVALID;
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF color) {
+    DcObject* d = FindDc(dc.id);
+    if (d == nullptr) return CLR_INVALID;
+    const COLORREF previous = d->textColor;
+    d->textColor = color & 0x00FFFFFFu;
+    return previous;
+}
+
+COLORREF GetTextColor(HDC dc) {
+    const DcObject* d = FindDc(dc.id);
+    return d ? d->textColor : CLR_INVALID;
+}
+
+int SetBkMode(HDC dc, int mode) {
+    DcObject* d = FindDc(dc.id);
+    if (d == nullptr || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+    const int previous = d->bkMode;
+    d->bkMode = mode;
+    return previous;
+}
+
+int GetBkMode(HDC dc) {
+    const DcObject* d = FindDc(dc.id);
+    return d ? d->bkMode : 0;
+}
+
+void SetScreenResolution(int dpiX, int dpiY) {
+    if (dpiX > 0) g_DpiX = dpiX;
+    if (dpiY > 0) g_DpiY = dpiY;
+}
+
+int GetDeviceCaps(HDC dc, int index) {
+    if (FindDc(dc.id) == nullptr) return 0;
+    switch (index) {
+        case LOGPIXELSX: return ScreenDpiX();
+        case LOGPIXELSY: return ScreenDpiY();
+        default: return 0;
+    }
+}
+
+PixelView GetBitmapPixels(HBITMAP bitmap) {
+    BitmapObject* b = FindBitmap(bitmap.id);
+    if (b == nullptr) return {};
+    return PixelView{b->width, b->height, b->bitsPerPixel, std::span<std::uint32_t>(b->pixels)};
+}
+
+HBITMAP GetCurrentBitmap(HDC dc) {
+    const DcObject* d = FindDc(dc.id);
+    return d ? HBITMAP{d->bitmap} : HBITMAP{};
+}
+
+}  // namespace vemmix::gdi

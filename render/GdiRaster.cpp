@@ -1,0 +1,438 @@
+// Pixel kernels of the drawing surface: spans, thin lines, coverage masks,
+// polygon scan conversion and wide pens.
+#include "render/GdiRaster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace vemmix::gdi::detail {
+
+Surface SurfaceOf(BitmapObject& bitmap) {
+    return Surface{bitmap.pixels.data(), bitmap.width, bitmap.height, bitmap.bitsPerPixel};
+}
+
+std::uint32_t StoredValue(const Surface& s, COLORREF color) {
+    if (s.bitsPerPixel == 1) {
+        // Nearer of black and white by squared distance: white from a sum of 383.
+        const std::uint32_t sum = (color & 0xFFu) + ((color >> 8) & 0xFFu) + ((color >> 16) & 0xFFu);
+        return sum >= 383 ? 1u : 0u;
+    }
+    return PixelFromColor(color & 0x00FFFFFFu);
+}
+
+COLORREF ColorOfStored(const Surface& s, std::uint32_t value) {
+    if (s.bitsPerPixel == 1) return value ? 0x00FFFFFFu : 0u;
+    return ColorFromPixel(value) & 0x00FFFFFFu;
+}
+
+PixelOp CopyOp(const Surface& s, COLORREF color) { return PixelOp{0, StoredValue(s, color)}; }
+
+PixelOp InvertOp(const Surface& s) {
+    return PixelOp{~0u, s.bitsPerPixel == 1 ? 1u : 0x00FFFFFFu};
+}
+
+bool Intersect(const RECT& a, const RECT& b, RECT* out) {
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+           std::min(a.bottom, b.bottom)};
+    *out = r;
+    return r.left < r.right && r.top < r.bottom;
+}
+
+void SpanClipped(const Surface& s, int y, int x0, int x1, PixelOp op) {
+    std::uint32_t* p = s.Row(y) + x0;
+    std::uint32_t* end = s.Row(y) + x1;
+    if (op.andMask == 0) {
+        std::fill(p, end, op.xorMask);
+    } else {
+        for (; p != end; ++p) *p = (*p & op.andMask) ^ op.xorMask;
+    }
+}
+
+void RectClipped(const Surface& s, const RECT& r, PixelOp op) {
+    for (int y = r.top; y < r.bottom; ++y) SpanClipped(s, y, r.left, r.right, op);
+}
+
+void FillDeviceRect(const Surface& s, const RECT& r, PixelOp op) {
+    RECT clipped;
+    if (Intersect(r, s.Bounds(), &clipped)) RectClipped(s, clipped, op);
+}
+
+namespace {
+
+// Octants 3, 5, 6 and 8 (counted anticlockwise from the positive x axis,
+// y pointing down) take a bias, so that a line and its reverse cover the
+// same pixels wherever the error term ties.
+int OctantBias(int dx, int dy) {
+    int octant;
+    if (dy > 0) {
+        octant = dx > 0 ? (dx > dy ? 1 : 2) : (-dx > dy ? 4 : 3);
+    } else {
+        octant = dx < 0 ? (-dx > -dy ? 5 : 6) : (dx > -dy ? 8 : 7);
+    }
+    return (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
+}
+
+// Minor-axis steps taken before step j of a Bresenham walk with major
+// length `major`, minor length `minor` and the given bias:
+// ceil((2 * minor * j - major + bias) / (2 * major)).
+std::int64_t MinorSteps(std::int64_t j, std::int64_t major, std::int64_t minor, int bias) {
+    const std::int64_t num = 2 * minor * j - major + bias;
+    const std::int64_t den = 2 * major;
+    return num >= 0 ? (num + den - 1) / den : -((-num) / den);
+}
+
+// First step index in [lo, hi] at which pred turns true (pred monotone).
+template <typename Pred>
+std::int64_t FirstTrue(std::int64_t lo, std::int64_t hi, Pred pred) {
+    while (lo < hi) {
+        const std::int64_t mid = lo + (hi - lo) / 2;
+        if (pred(mid)) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    return lo;
+}
+
+}  // namespace
+
+void ThinLine(const Surface& s, POINT a, POINT b, PixelOp op) {
+    if (a.y == b.y) {
+        // Drawn from the start towards the end, end excluded: reversed, the
+        // span moves one pixel right.
+        int x0 = a.x, x1 = b.x;
+        if (x0 > x1) {
+            const int t = x0 + 1;
+            x0 = x1 + 1;
+            x1 = t;
+        }
+        FillDeviceRect(s, RECT{x0, a.y, x1, a.y + 1}, op);
+        return;
+    }
+    if (a.x == b.x) {
+        int y0 = a.y, y1 = b.y;
+        if (y0 > y1) {
+            const int t = y0 + 1;
+            y0 = y1 + 1;
+            y1 = t;
+        }
+        FillDeviceRect(s, RECT{a.x, y0, a.x + 1, y1}, op);
+        return;
+    }
+
+    const std::int64_t dx = static_cast<std::int64_t>(b.x) - a.x;
+    const std::int64_t dy = static_cast<std::int64_t>(b.y) - a.y;
+    const int bias = OctantBias(static_cast<int>(dx), static_cast<int>(dy));
+    const bool xMajor = std::llabs(dx) > std::llabs(dy);
+    const std::int64_t major = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const std::int64_t minor = xMajor ? std::llabs(dy) : std::llabs(dx);
+    const int majorInc = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const int minorInc = (xMajor ? dy : dx) > 0 ? 1 : -1;
+    const std::int64_t majorStart = xMajor ? a.x : a.y;
+    const std::int64_t minorStart = xMajor ? a.y : a.x;
+    const std::int64_t majorLimit = xMajor ? s.width : s.height;
+    const std::int64_t minorLimit = xMajor ? s.height : s.width;
+
+    // Steps 0 .. major - 1 are painted. Keep those whose major coordinate
+    // lies inside the surface...
+    std::int64_t first = 0, last = major - 1;
+    if (majorInc > 0) {
+        first = std::max<std::int64_t>(first, -majorStart);
+        last = std::min<std::int64_t>(last, majorLimit - 1 - majorStart);
+    } else {
+        first = std::max<std::int64_t>(first, majorStart - (majorLimit - 1));
+        last = std::min<std::int64_t>(last, majorStart);
+    }
+    if (first > last) return;
+    // ...and whose minor coordinate does too; it moves monotonically.
+    auto minorAt = [&](std::int64_t j) {
+        return minorStart + minorInc * MinorSteps(j, major, minor, bias);
+    };
+    if (minorInc > 0) {
+        first = FirstTrue(first, last + 1, [&](std::int64_t j) { return minorAt(j) >= 0; });
+        last = FirstTrue(first, last + 1, [&](std::int64_t j) { return minorAt(j) >= minorLimit; }) - 1;
+    } else {
+        first = FirstTrue(first, last + 1, [&](std::int64_t j) { return minorAt(j) < minorLimit; });
+        last = FirstTrue(first, last + 1, [&](std::int64_t j) { return minorAt(j) < 0; }) - 1;
+    }
+    if (first > last) return;
+
+    // Walk the clipped steps; every pixel is inside now.
+    std::int64_t k = MinorSteps(first, major, minor, bias);
+    std::int64_t err = 2 * minor - major + 2 * minor * first - 2 * major * k;
+    int maj = static_cast<int>(majorStart + majorInc * first);
+    int min = static_cast<int>(minorStart + minorInc * k);
+    const std::int64_t addStep = 2 * minor - 2 * major;
+    const std::int64_t addStay = 2 * minor;
+    for (std::int64_t j = first; j <= last; ++j) {
+        std::uint32_t* p = xMajor ? s.Row(min) + maj : s.Row(maj) + min;
+        *p = (*p & op.andMask) ^ op.xorMask;
+        if (err + bias > 0) {
+            min += minorInc;
+            err += addStep;
+        } else {
+            err += addStay;
+        }
+        maj += majorInc;
+    }
+}
+
+// ---- coverage masks -------------------------------------------------------------
+
+CoverageMask::CoverageMask(const Surface& s, const RECT& box) {
+    if (!Intersect(box, s.Bounds(), &m_Box)) m_Box = RECT{};
+    if (!Empty()) {
+        m_Bits.assign(static_cast<std::size_t>(Width()) * (m_Box.bottom - m_Box.top), 0);
+    }
+}
+
+void CoverageMask::AddSpan(int y, int x0, int x1) {
+    if (y < m_Box.top || y >= m_Box.bottom) return;
+    x0 = std::max(x0, m_Box.left);
+    x1 = std::min(x1, m_Box.right);
+    if (x0 >= x1) return;
+    std::uint8_t* row = Row(y);
+    std::fill(row + (x0 - m_Box.left), row + (x1 - m_Box.left), std::uint8_t{1});
+}
+
+void CoverageMask::AddRect(const RECT& r) {
+    RECT c;
+    if (!Intersect(r, m_Box, &c)) return;
+    for (int y = c.top; y < c.bottom; ++y) AddSpan(y, c.left, c.right);
+}
+
+void CoverageMask::AddRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth,
+                                      int ellipseHeight) {
+    ForEachRoundRectRow(left, top, right, bottom, ellipseWidth, ellipseHeight,
+                        [this](int y, int x0, int x1) { AddSpan(y, x0, x1); });
+}
+
+namespace {
+
+// One polygon edge stepped one scan line at a time with the integer
+// Bresenham scheme of GDI's region code.
+struct PolygonEdge {
+    int yTop = 0;
+    int yBottom = 0;  // first scan line no longer covered
+    int x = 0;
+    int d = 0, m = 0, m1 = 0, incr1 = 0, incr2 = 0;
+
+    PolygonEdge(POINT top, POINT bottom) : yTop(top.y), yBottom(bottom.y), x(top.x) {
+        const int dy = bottom.y - top.y;
+        const int dx = bottom.x - top.x;
+        m = dx / dy;
+        if (dx < 0) {
+            m1 = m - 1;
+            incr1 = -2 * dx + 2 * dy * m1;
+            incr2 = -2 * dx + 2 * dy * m;
+            d = 2 * m * dy - 2 * dx - 2 * dy;
+        } else {
+            m1 = m + 1;
+            incr1 = 2 * dx - 2 * dy * m1;
+            incr2 = 2 * dx - 2 * dy * m;
+            d = -2 * m * dy + 2 * dx;
+        }
+    }
+
+    void Step() {
+        if (m1 > 0) {
+            if (d > 0) {
+                x += m1;
+                d += incr1;
+            } else {
+                x += m;
+                d += incr2;
+            }
+        } else {
+            if (d >= 0) {
+                x += m1;
+                d += incr1;
+            } else {
+                x += m;
+                d += incr2;
+            }
+        }
+    }
+};
+
+}  // namespace
+
+void CoverageMask::AddPolygon(const POINT* points, int count) {
+    if (count < 3 || Empty()) return;
+    std::vector<PolygonEdge> edges;
+    edges.reserve(static_cast<std::size_t>(count));
+    int yMin = points[0].y, yMax = points[0].y;
+    for (int i = 0; i < count; ++i) {
+        POINT p = points[i];
+        POINT q = points[(i + 1) % count];
+        yMin = std::min(yMin, p.y);
+        yMax = std::max(yMax, p.y);
+        if (p.y == q.y) continue;  // horizontal edges add nothing
+        if (p.y > q.y) std::swap(p, q);
+        edges.emplace_back(p, q);
+    }
+    yMax = std::min(yMax, m_Box.bottom);
+    std::vector<int> xs;
+    for (int y = yMin; y < yMax; ++y) {
+        xs.clear();
+        for (PolygonEdge& e : edges) {
+            if (y < e.yTop || y >= e.yBottom) continue;
+            xs.push_back(e.x);
+            e.Step();
+        }
+        if (y < m_Box.top) continue;
+        std::sort(xs.begin(), xs.end());
+        for (std::size_t i = 0; i + 1 < xs.size(); i += 2) AddSpan(y, xs[i], xs[i + 1]);
+    }
+}
+
+void CoverageMask::Paint(const Surface& s, PixelOp op) const {
+    if (Empty()) return;
+    const int w = Width();
+    for (int y = m_Box.top; y < m_Box.bottom; ++y) {
+        const std::uint8_t* row = Row(y);
+        int i = 0;
+        while (i < w) {
+            while (i < w && !row[i]) ++i;
+            const int start = i;
+            while (i < w && row[i]) ++i;
+            if (i > start) SpanClipped(s, y, m_Box.left + start, m_Box.left + i, op);
+        }
+    }
+}
+
+void CoverageMask::PaintUncovered(const Surface& s, const CoverageMask& area, PixelOp op) const {
+    if (area.Empty()) return;
+    const int w = area.Width();
+    std::vector<std::uint8_t> keep(static_cast<std::size_t>(w));
+    // Columns of this mask that overlap the area, in the area's indices.
+    const int from = std::clamp(m_Box.left - area.m_Box.left, 0, w);
+    const int to = std::clamp(m_Box.right - area.m_Box.left, 0, w);
+    for (int y = area.m_Box.top; y < area.m_Box.bottom; ++y) {
+        const std::uint8_t* inside = area.Row(y);
+        std::copy(inside, inside + w, keep.begin());
+        if (!Empty() && y >= m_Box.top && y < m_Box.bottom && from < to) {
+            const std::uint8_t* mine = Row(y) + (area.m_Box.left + from - m_Box.left);
+            for (int i = from; i < to; ++i) keep[static_cast<std::size_t>(i)] &= static_cast<std::uint8_t>(mine[i - from] ^ 1u);
+        }
+        int i = 0;
+        while (i < w) {
+            while (i < w && !keep[static_cast<std::size_t>(i)]) ++i;
+            const int start = i;
+            while (i < w && keep[static_cast<std::size_t>(i)]) ++i;
+            if (i > start) SpanClipped(s, y, area.m_Box.left + start, area.m_Box.left + i, op);
+        }
+    }
+}
+
+// ---- ellipse points -------------------------------------------------------------
+
+int EllipseFirstQuadrant(int width, int height, POINT* out) {
+    const std::int64_t a = width - 1;
+    const std::int64_t b = height - 1;
+    const std::int64_t asq = 8 * a * a;
+    const std::int64_t bsq = 8 * b * b;
+    std::int64_t dx = 4 * b * b * (1 - a);
+    std::int64_t dy = 4 * a * a * (1 + (b % 2));
+    std::int64_t err = dx + dy + a * a * (b % 2);
+    int pos = 0;
+    POINT pt{static_cast<std::int32_t>(a), height / 2};
+    while (pt.x >= width / 2 && pos < width + height) {
+        const std::int64_t e2 = 2 * err;
+        out[pos++] = pt;
+        if (e2 >= dx) {
+            --pt.x;
+            err += dx += bsq;
+        }
+        if (e2 <= dy) {
+            ++pt.y;
+            err += dy += asq;
+        }
+    }
+    return pos;
+}
+
+// ---- wide pens -------------------------------------------------------------------
+
+namespace {
+
+int RoundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+void AddRoundCap(CoverageMask& mask, int penWidth, POINT at) {
+    mask.AddRoundRectRegion(at.x - penWidth / 2, at.y - penWidth / 2,
+                            at.x + (penWidth + 1) / 2 + 1, at.y + (penWidth + 1) / 2 + 1,
+                            (penWidth + 1) / 2 + 1 + penWidth / 2,
+                            (penWidth + 1) / 2 + 1 + penWidth / 2);
+}
+
+// The body of one segment: a rectangle when axis-aligned, otherwise the
+// quadrilateral through the end points offset by half the pen width across
+// the line, rounded so that the two halves add up to the full width.
+void AddSegmentBody(CoverageMask& mask, int penWidth, POINT p1, POINT p2) {
+    const int dx = p2.x - p1.x;
+    const int dy = p2.y - p1.y;
+    if (dx == 0 && dy == 0) return;
+    if (dy == 0) {
+        const int top = p1.y - penWidth / 2;
+        mask.AddRect(RECT{std::min(p1.x, p2.x), top, std::max(p1.x, p2.x), top + penWidth});
+        return;
+    }
+    if (dx == 0) {
+        const int left = p1.x - penWidth / 2;
+        mask.AddRect(RECT{left, std::min(p1.y, p2.y), left + penWidth, std::max(p1.y, p2.y)});
+        return;
+    }
+    const double len = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
+    const double widthX = penWidth * std::abs(dy) / len;
+    const double widthY = penWidth * std::abs(dx) / len;
+    POINT narrow{RoundHalfUp(widthX / 2), RoundHalfUp(widthY / 2)};
+    POINT wide{RoundHalfUp((widthX + 1) / 2), RoundHalfUp((widthY + 1) / 2)};
+    if (dx < 0) {
+        wide.y = -wide.y;
+        narrow.y = -narrow.y;
+    }
+    if (dy < 0) {
+        std::swap(narrow, wide);
+        narrow.x = -narrow.x;
+        wide.x = -wide.x;
+    }
+    const POINT quad[4] = {
+        {p1.x - narrow.x, p1.y + narrow.y},
+        {p1.x + wide.x, p1.y - wide.y},
+        {p2.x + wide.x, p2.y - wide.y},
+        {p2.x - narrow.x, p2.y + narrow.y},
+    };
+    mask.AddPolygon(quad, 4);
+}
+
+}  // namespace
+
+void WidePenLines(CoverageMask& mask, int penWidth, const POINT* points, int count, bool closed) {
+    // Empty segments at either end add nothing but a cap in the wrong place.
+    while (count > 2 && points[0].x == points[1].x && points[0].y == points[1].y) {
+        ++points;
+        --count;
+    }
+    while (count > 2 && points[count - 1].x == points[count - 2].x &&
+           points[count - 1].y == points[count - 2].y) {
+        --count;
+    }
+    if (count < 2) return;
+    // Round caps at the ends, round joins at every vertex.
+    if (!closed) {
+        AddRoundCap(mask, penWidth, points[0]);
+        AddRoundCap(mask, penWidth, points[count - 1]);
+    }
+    const int segments = closed ? count : count - 1;
+    for (int i = 0; i < segments; ++i) {
+        const POINT p1 = points[i];
+        const POINT p2 = points[(i + 1) % count];
+        AddSegmentBody(mask, penWidth, p1, p2);
+        const bool joinAtStart = closed || i > 0;
+        if (joinAtStart && segments > 1) AddRoundCap(mask, penWidth, p1);
+    }
+}
+
+}  // namespace vemmix::gdi::detail

@@ -1,0 +1,322 @@
+// The drawing calls: lines, rectangles, rounded rectangles, frames, fills,
+// single pixels and focus rectangles. Each maps its coordinates by the GDI
+// edge rules, clips, and hands trusted input to a kernel of GdiRaster.
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "render/GdiObjects.h"
+#include "render/GdiRaster.h"
+
+namespace vemmix::gdi {
+
+using namespace detail;
+
+namespace {
+
+// A context that can be drawn on: its state and its bitmap's pixels.
+struct DrawTarget {
+    DcObject* dc = nullptr;
+    Surface surface;
+};
+
+bool Resolve(HDC dc, DrawTarget* out) {
+    DcObject* d = FindDc(dc.id);
+    if (d == nullptr) return false;
+    BitmapObject* b = FindBitmap(d->bitmap);
+    if (b == nullptr) return false;
+    out->dc = d;
+    out->surface = SurfaceOf(*b);
+    return true;
+}
+
+struct PenState {
+    int style = PS_SOLID;
+    int width = 1;  // device width, at least 1
+    COLORREF color = 0;
+};
+
+PenState PenOf(const DcObject& d) {
+    PenState p;
+    if (const PenObject* pen = FindPen(d.pen)) {
+        p.style = pen->style;
+        p.width = std::max(1, pen->width);
+        p.color = pen->color;
+    }
+    return p;
+}
+
+// Swaps so that left <= right and top <= bottom.
+RECT Ordered(int left, int top, int right, int bottom) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    return RECT{left, top, right, bottom};
+}
+
+// A pattern fill of (x, y, width, height) as PatBlt covers it: a negative
+// extent covers the pixels just left of (or above) x + 1, not of x.
+RECT PatBltRect(int x, int y, int width, int height) {
+    RECT r{x, y, x + width, y + height};
+    if (r.left > r.right) r = RECT{r.right + 1, r.top, r.left + 1, r.bottom};
+    if (r.top > r.bottom) r = RECT{r.left, r.bottom + 1, r.right, r.top + 1};
+    return r;
+}
+
+void PatFill(const Surface& s, int x, int y, int width, int height, PixelOp op) {
+    FillDeviceRect(s, PatBltRect(x, y, width, height), op);
+}
+
+// The pen rectangle of Rectangle and RoundRect: ordered, and for an
+// inside-frame pen shrunk so that the centred pen stays inside. False when
+// the rectangle is empty in either direction.
+bool PenRect(int left, int top, int right, int bottom, const PenState& pen, RECT* out) {
+    RECT r = Ordered(left, top, right, bottom);
+    if (r.left == r.right || r.top == r.bottom) return false;
+    if (pen.style == PS_INSIDEFRAME) {
+        r.left += pen.width / 2;
+        r.top += pen.width / 2;
+        r.right -= (pen.width - 1) / 2;
+        r.bottom -= (pen.width - 1) / 2;
+    }
+    *out = r;
+    return true;
+}
+
+RECT BoundsOf(const POINT* points, int count, int margin) {
+    RECT b{points[0].x, points[0].y, points[0].x, points[0].y};
+    for (int i = 1; i < count; ++i) {
+        b.left = std::min(b.left, points[i].x);
+        b.top = std::min(b.top, points[i].y);
+        b.right = std::max(b.right, points[i].x);
+        b.bottom = std::max(b.bottom, points[i].y);
+    }
+    return RECT{b.left - margin, b.top - margin, b.right + margin + 1, b.bottom + margin + 1};
+}
+
+// Outline of a closed polyline with the context's pen: one-pixel pens
+// draw each segment without its end point, wider pens are gathered into a
+// coverage mask (returned so that the interior can leave it out).
+void ThinPolyline(const Surface& s, const POINT* points, int count, PixelOp op) {
+    for (int i = 0; i < count; ++i) ThinLine(s, points[i], points[(i + 1) % count], op);
+}
+
+}  // namespace
+
+bool MoveToEx(HDC dc, int x, int y, POINT* previous) {
+    DcObject* d = FindDc(dc.id);
+    if (d == nullptr) return false;
+    if (previous != nullptr) *previous = d->position;
+    d->position = POINT{x, y};
+    return true;
+}
+
+bool LineTo(HDC dc, int x, int y) {
+    DrawTarget t;
+    if (!Resolve(dc, &t)) return false;
+    const POINT from = t.dc->position;
+    const POINT to{x, y};
+    t.dc->position = to;
+    const PenState pen = PenOf(*t.dc);
+    const PixelOp op = CopyOp(t.surface, pen.color);
+    if (pen.width <= 1) {
+        ThinLine(t.surface, from, to, op);
+        return true;
+    }
+    const POINT points[2] = {from, to};
+    CoverageMask mask(t.surface, BoundsOf(points, 2, pen.width));
+    if (mask.Empty()) return true;
+    WidePenLines(mask, pen.width, points, 2, false);
+    mask.Paint(t.surface, op);
+    return true;
+}
+
+bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
+    DrawTarget t;
+    if (!Resolve(dc, &t)) return false;
+    const PenState pen = PenOf(*t.dc);
+    RECT r;
+    if (!PenRect(left, top, right, bottom, pen, &r)) return true;
+    // The outline runs through the last column and row inside.
+    --r.right;
+    --r.bottom;
+    // Anticlockwise from the top-right corner, as GDI walks it.
+    const POINT corners[4] = {{r.right, r.top}, {r.left, r.top}, {r.left, r.bottom}, {r.right, r.bottom}};
+    const PixelOp penOp = CopyOp(t.surface, pen.color);
+    const BrushObject* brush = FindBrush(t.dc->brush);
+
+    if (pen.width <= 1) {
+        ThinPolyline(t.surface, corners, 4, penOp);
+        if (brush != nullptr) {
+            FillDeviceRect(t.surface, RECT{r.left + 1, r.top + 1, r.right, r.bottom},
+                           CopyOp(t.surface, brush->color));
+        }
+        return true;
+    }
+    CoverageMask outline(t.surface, BoundsOf(corners, 4, pen.width));
+    WidePenLines(outline, pen.width, corners, 4, true);
+    if (brush != nullptr) {
+        // The interior region is the (re-ordered) rectangle less the outline.
+        const RECT inner = Ordered(r.left, r.top, r.right, r.bottom);
+        CoverageMask interior(t.surface, inner);
+        interior.AddRect(inner);
+        outline.PaintUncovered(t.surface, interior, CopyOp(t.surface, brush->color));
+    }
+    outline.Paint(t.surface, penOp);
+    return true;
+}
+
+bool RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidth,
+               int ellipseHeight) {
+    DrawTarget t;
+    if (!Resolve(dc, &t)) return false;
+    const PenState pen = PenOf(*t.dc);
+    RECT r;
+    if (!PenRect(left, top, right, bottom, pen, &r)) return true;
+    const int ew = std::min(r.right - r.left, std::abs(ellipseWidth));
+    const int eh = std::min(r.bottom - r.top, std::abs(ellipseHeight));
+    if (ew <= 2 || eh <= 2) return Rectangle(dc, left, top, right, bottom);
+
+    const BrushObject* brush = FindBrush(t.dc->brush);
+    const PixelOp penOp = CopyOp(t.surface, pen.color);
+    const bool wide = pen.width > 1;
+
+    // The outline: the ellipse's first quadrant placed in the top-right
+    // corner, then mirrored left and down, walked anticlockwise.
+    std::vector<POINT> points(static_cast<std::size_t>(ew + eh) * 4 + 8);
+    int count = EllipseFirstQuadrant(ew, eh, points.data());
+    for (int i = 0; i < count; ++i) {
+        points[i].x = r.right - ew + points[i].x;
+        points[i].y = r.top + eh - 1 - points[i].y;
+    }
+    int end = 2 * count - 1;
+    if (ew % 2 && ew == r.right - r.left) --end;  // no doubled midpoint
+    for (int i = 0; i < count; ++i) {
+        points[end - i].x = r.left + r.right - 1 - points[i].x;
+        points[end - i].y = points[i].y;
+    }
+    count = end + 1;
+    end = 2 * count - 1;
+    if (eh % 2 && eh == r.bottom - r.top) --end;
+    for (int i = 0; i < count; ++i) {
+        points[end - i].x = points[i].x;
+        points[end - i].y = r.top + r.bottom - 1 - points[i].y;
+    }
+    count = end + 1;
+
+    const RECT box = BoundsOf(points.data(), count, pen.width);
+    CoverageMask interior(t.surface, RECT{r.left, r.top, r.right, r.bottom});
+    if (brush != nullptr) {
+        interior.AddRoundRectRegion(r.left, r.top, r.right + 1, r.bottom + 1, ew, eh);
+    }
+    if (!wide) {
+        // The brush goes first so that the outline can overlap it.
+        if (brush != nullptr) interior.Paint(t.surface, CopyOp(t.surface, brush->color));
+        ThinPolyline(t.surface, points.data(), count, penOp);
+        return true;
+    }
+    CoverageMask outline(t.surface, box);
+    WidePenLines(outline, pen.width, points.data(), count, true);
+    if (brush != nullptr) outline.PaintUncovered(t.surface, interior, CopyOp(t.surface, brush->color));
+    outline.Paint(t.surface, penOp);
+    return true;
+}
+
+int FillRect(HDC dc, const RECT& rect, HBRUSH brush) {
+    DrawTarget t;
+    const BrushObject* b = FindBrush(brush.id);
+    if (b == nullptr || !Resolve(dc, &t)) return 0;
+    PatFill(t.surface, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+            CopyOp(t.surface, b->color));
+    return 1;
+}
+
+int FrameRect(HDC dc, const RECT& rect, HBRUSH brush) {
+    DrawTarget t;
+    const BrushObject* b = FindBrush(brush.id);
+    if (b == nullptr || !Resolve(dc, &t)) return 0;
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return 0;
+    const PixelOp op = CopyOp(t.surface, b->color);
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    PatFill(t.surface, rect.left, rect.top, 1, h, op);          // left edge
+    PatFill(t.surface, rect.right - 1, rect.top, 1, h, op);     // right edge
+    PatFill(t.surface, rect.left, rect.top, w, 1, op);          // top edge
+    PatFill(t.surface, rect.left, rect.bottom - 1, w, 1, op);   // bottom edge
+    return 1;
+}
+
+bool SetPixelV(HDC dc, int x, int y, COLORREF color) {
+    DrawTarget t;
+    if (!Resolve(dc, &t)) return false;
+    if (x < 0 || y < 0 || x >= t.surface.width || y >= t.surface.height) return false;
+    t.surface.Row(y)[x] = StoredValue(t.surface, color);
+    return true;
+}
+
+COLORREF GetPixel(HDC dc, int x, int y) {
+    DrawTarget t;
+    if (!Resolve(dc, &t)) return CLR_INVALID;
+    if (x < 0 || y < 0 || x >= t.surface.width || y >= t.surface.height) return CLR_INVALID;
+    return ColorOfStored(t.surface, t.surface.Row(y)[x]);
+}
+
+namespace {
+
+// Every other pixel of a horizontal or vertical run, given by its first
+// pixel, its length and its step (one of stepX, stepY is 0, the other +-1);
+// pixel i of the run is a dot when phase + i is even. Returns the phase for
+// the next side. The step range inside the surface is worked out first, so
+// the walk trusts it.
+int DottedRun(const Surface& s, POINT start, int length, int stepX, int stepY, int phase,
+              PixelOp op) {
+    const int step = stepX != 0 ? stepX : stepY;
+    const int along = stepX != 0 ? start.x : start.y;
+    const int across = stepX != 0 ? start.y : start.x;
+    const int alongLimit = stepX != 0 ? s.width : s.height;
+    const int acrossLimit = stepX != 0 ? s.height : s.width;
+    if (length <= 0) return phase;
+    if (across < 0 || across >= acrossLimit) return phase + length;
+    // i such that 0 <= along + step * i < alongLimit
+    long long lo = 0, hi = length - 1;
+    if (step > 0) {
+        lo = std::max<long long>(lo, -static_cast<long long>(along));
+        hi = std::min<long long>(hi, static_cast<long long>(alongLimit) - 1 - along);
+    } else {
+        lo = std::max<long long>(lo, static_cast<long long>(along) - (alongLimit - 1));
+        hi = std::min<long long>(hi, along);
+    }
+    if (((lo + phase) & 1) != 0) ++lo;
+    for (long long i = lo; i <= hi; i += 2) {
+        const int a = static_cast<int>(along + step * i);
+        std::uint32_t* p = stepX != 0 ? s.Row(across) + a : s.Row(a) + across;
+        *p = (*p & op.andMask) ^ op.xorMask;
+    }
+    return phase + length;
+}
+
+}  // namespace
+
+bool DrawFocusRect(HDC dc, const RECT& rect) {
+    DrawTarget t;
+    if (!Resolve(dc, &t)) return false;
+    // A one-pixel alternate pen with an exclusive-or mode walks the
+    // rectangle like Rectangle does: anticlockwise from the top-right
+    // corner, the dot phase running on along the whole outline. Where the
+    // outline doubles back (a one-pixel-high rectangle) pixels are inverted
+    // twice.
+    RECT r = Ordered(rect.left, rect.top, rect.right, rect.bottom);
+    if (r.left == r.right || r.top == r.bottom) return true;
+    --r.right;
+    --r.bottom;
+    const PixelOp op = InvertOp(t.surface);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    int phase = 0;
+    phase = DottedRun(t.surface, {r.right, r.top}, w, -1, 0, phase, op);    // top, leftwards
+    phase = DottedRun(t.surface, {r.left, r.top}, h, 0, 1, phase, op);      // left, downwards
+    phase = DottedRun(t.surface, {r.left, r.bottom}, w, 1, 0, phase, op);   // bottom, rightwards
+    DottedRun(t.surface, {r.right, r.bottom}, h, 0, -1, phase, op);         // right, upwards
+    return true;
+}
+
+}  // namespace vemmix::gdi
