@@ -22,10 +22,12 @@ class TextRenderer;
 // Error numbers that cross the automation boundary (0: success).
 namespace errors {
 constexpr std::int32_t kNone = 0;
+constexpr std::int32_t kOverflow = 6;
 constexpr std::int32_t kOutOfStackSpace = 28;
 constexpr std::int32_t kTypeMismatch = 13;
 constexpr std::int32_t kInvalidPropertyValue = 380;
 constexpr std::int32_t kNotSupportedAtRunTime = 382;
+constexpr std::int32_t kReadOnlyProperty = 383;  // a property without a setter
 constexpr std::int32_t kNotPermitted = 387;  // "setting not permitted" (design time)
 constexpr std::int32_t kUnknownMember = 438;  // object doesn't support this property or method
 constexpr std::int32_t kWrongArgumentCount = 450;

@@ -73,6 +73,7 @@ constexpr std::size_t kMaxStringLength = 65535;
 std::optional<std::int16_t> ToInt16(const Variant& v);
 std::optional<std::int32_t> ToInt32(const Variant& v);
 std::optional<float> ToSingle(const Variant& v);
+std::optional<double> ToDouble(const Variant& v);
 std::optional<VBool> ToBool(const Variant& v);          // non-zero number -> True
 std::optional<std::u16string> ToString(const Variant& v);
 std::optional<FontRef> ToFont(const Variant& v);        // Empty -> no object
