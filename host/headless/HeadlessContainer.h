@@ -34,7 +34,9 @@ struct LogEntry {
         PropertyChanged,  // name
         Event,            // dispid, name, args (as the handler left them)
         Repaint,          // the window image was replaced (pixels when snapshots are on)
-        Tooltip,          // name: "create", "addtool", "title", "backcolor", "textcolor", "destroy"
+        Tooltip,          // name: "create" (args: Boolean balloon), "addtool" (text),
+                          // "title" (icon, title), "backcolor", "textcolor" (COLORREF as
+                          // Int32), "destroy"
         Focus,            // name: "next" or "previous"
         Drag,             // OLEDrag started
     };
@@ -44,6 +46,11 @@ struct LogEntry {
     std::int32_t dispid = 0;
     std::vector<Variant> args;
     std::vector<std::uint32_t> pixels;  // Repaint: the window's pixels (0xXXRRGGBB) when snapshots are on
+
+    static LogEntry Make(Kind kind, std::u16string control, std::u16string name = {}) {
+        LogEntry entry{kind, std::move(control), std::move(name), 0, {}, {}};
+        return entry;
+    }
 };
 
 // What the tooltip facility was asked for one tooltip.
@@ -58,6 +65,7 @@ struct TooltipRecord {
     std::optional<gdi::COLORREF> backColor;
     std::optional<gdi::COLORREF> textColor;
     bool alive = true;
+    std::u16string control;  // the control that asked for it
 };
 
 class HeadlessForm;
@@ -181,6 +189,10 @@ public:
     std::optional<std::u16string> displayName;  // default: the control's name
     // Tab order position; controls with tabStop false are skipped.
     bool tabStop = true;
+    // Shows or hides the window: the control gets Show or Hide; a hidden
+    // window is never under the pointer.
+    void SetVisible(bool visible);
+    bool visible() const { return m_Visible; }
 
     // Window state as the control left it.
     bool autoRedraw() const { return m_AutoRedraw; }
@@ -205,6 +217,7 @@ private:
     gdi::RECT m_Bounds;
     std::int32_t m_Handle;
     std::unique_ptr<Control> m_Control;
+    bool m_Visible = true;
     bool m_Enabled = true;
     std::int16_t m_MousePointer = 0;
     PictureRef m_MouseIcon;
@@ -243,6 +256,10 @@ public:
     // of the z-order and last in tab order.
     HeadlessSite* AddControl(std::u16string_view classId, std::u16string name, gdi::RECT bounds,
                              std::int32_t* error = nullptr);
+    // A control of the container's own making (a test double, say), placed
+    // like any other and sent Initialize.
+    using ControlMaker = std::function<std::unique_ptr<Control>(ControlSite&)>;
+    HeadlessSite* AddCustomControl(const ControlMaker& make, std::u16string name, gdi::RECT bounds);
     // Convenience: a Zorvane that has had Initialize, InitProperties and Show.
     Zorvane& AddButton(std::u16string name = u"Zorvane1", gdi::RECT bounds = {0, 0, 100, 30});
     // Sends Terminate and destroys the control.
@@ -257,7 +274,7 @@ public:
     bool offerAmbients = true;  // false: every ambient query fails
 
     // Popup windows (a menu, say) that lie over the controls, in form pixels.
-    // Returns an id for RemovePopup.
+    // Returns the popup's window handle, also its id for RemovePopup.
     int AddPopup(gdi::RECT area);
     void RemovePopup(int id);
 
@@ -265,40 +282,72 @@ public:
     void SetPointer(std::optional<gdi::POINT> position) { m_Pointer = position; }
     std::optional<gdi::POINT> pointer() const { return m_Pointer; }
     // The topmost window at the pointer: a popup, a live tooltip (over its
-    // tool's area), or a control's window; 0 when none.
+    // tool's area, only when tooltipsHitTest is set), or a control's window;
+    // 0 when none.
     std::int32_t WindowAtPointer() const;
+    // The button adds its tool as transparent, so a shown tip lets the
+    // pointer through to the button beneath it; set this to model a tip
+    // that catches the pointer instead.
+    bool tooltipsHitTest = false;
 
     // Focus: moves it and sends LostFocus/ExitFocus to the old and GotFocus
-    // to the new control.
+    // to the new control. A control's MoveFocus (its injected Tab / Shift+Tab)
+    // logs a Focus entry and moves synchronously to the next/previous
+    // control that is a tab stop and enabled, in creation order, wrapping.
     void SetFocus(HeadlessSite* site);
     HeadlessSite* focus() const { return m_Focus; }
 
-    // The virtual clock: runs every due timer tick in time order.
+    // The virtual clock: runs every due timer tick in time order (ties: the
+    // lower window first, then timerOver before timerFading), now() being
+    // the tick's time during each; then now() is the end of the advance. A
+    // tick handler may stop or start timers, not remove its own control.
     void AdvanceTime(std::uint64_t milliseconds);
     std::uint64_t now() const { return m_Now; }
 
     // Records the Repaint entries with a copy of the window's pixels.
     bool snapshotRepaints = false;
     std::vector<LogEntry>& log() { return m_Log; }
+    const std::vector<LogEntry>& log() const { return m_Log; }
     void ClearLog() { m_Log.clear(); }
     // The log as short text lines ("Zorvane1 notify Caption", "Zorvane1 event Click",
     // "Zorvane1 repaint", …), for readable assertions.
+    //
+    // One line per entry, "<control> <kind> <detail>":
+    //   notify   "Zorvane1 notify Caption"
+    //   event    "Zorvane1 event Click", with arguments as the handler left
+    //            them: "Zorvane1 event KeyDown(13,0)", "… MouseMove(1,0,5,7.5)";
+    //            strings quoted, Booleans True/False, objects as font/picture/
+    //            data/nothing
+    //   repaint  "Zorvane1 repaint"
+    //   tooltip  "Zorvane1 tooltip create balloon" (or rectangular),
+    //            "… tooltip addtool \"text\"", "… tooltip title 1 \"Title\"",
+    //            "… tooltip backcolor 0x00FFEEDD", "… tooltip textcolor 0x…",
+    //            "… tooltip destroy"
+    //   focus    "Zorvane1 focus next" (or previous)
+    //   drag     "Zorvane1 drag"
     std::vector<std::string> LogLines() const;
+    // The same for one entry.
+    static std::string FormatLogEntry(const LogEntry& entry);
 
 private:
     friend class HeadlessSite;
     friend class HeadlessPlatform;
     std::int32_t NextHandle() { return m_NextHandle++; }
+    // The next or previous tab stop from the focus (or from `origin` when
+    // nothing has the focus), wrapping.
+    void MoveFocusFrom(HeadlessSite* origin, bool forward);
     void Append(LogEntry entry) { m_Log.push_back(std::move(entry)); }
 
     std::unique_ptr<HeadlessPlatform> m_Platform;
     std::vector<std::unique_ptr<HeadlessSite>> m_Sites;
     struct Popup {
-        int id;
+        int id;  // its window handle
         gdi::RECT area;
     };
     std::vector<Popup> m_Popups;
-    int m_NextPopup = 1;
+    // The site whose control last asked for the platform: the owner of the
+    // tooltips it creates.
+    const HeadlessSite* m_PlatformCaller = nullptr;
     std::optional<gdi::POINT> m_Pointer;
     HeadlessSite* m_Focus = nullptr;
     std::uint64_t m_Now = 0;
