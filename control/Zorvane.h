@@ -270,6 +270,10 @@ public:
     static constexpr int kMaxEventDepth = 64;
 
 private:
+    // The preset and persisted-key tables name the members they set.
+    friend class PresetTables;   // themes/AppearancePresets.cpp
+    friend class PersistedKeys;  // control/ZorvanePersistence.cpp
+
     // ---- events (control/ZorvaneEvents.cpp) ---------------------------------
     // Raises an event through the site with by-reference arguments; returns
     // 0, the host handler's error, or 28 when nesting is too deep.
@@ -300,7 +304,9 @@ private:
     void DetectSystemTheme();
 
     // ---- input (input/) -----------------------------------------------------
-    void RaiseClick();        // Value True, Click, Value False
+    // The mouse-down handler; 0 or the error of a host handler that ended it.
+    std::int32_t MouseDownSteps(std::int16_t button, std::int16_t shift, float x, float y);
+    std::int32_t RaiseClick();  // Value True, Click, Value False; the raise's error
     void ToggleStep();        // flips ToggleValue in Toggle Mode
     void HoverTick();         // input/HoverTracking.cpp
     void TextFadeStart(bool forced);  // input/TextFade.cpp

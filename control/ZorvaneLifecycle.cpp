@@ -1,0 +1,102 @@
+// The framework's lifecycle notifications: creation, Initialize, Show,
+// Hide, Resize, Paint and Terminate.
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "control/Zorvane.h"
+
+namespace vemmix {
+namespace {
+
+constexpr std::uint32_t kOverIntervalMs = 10;    // timerOver
+constexpr std::uint32_t kFadingIntervalMs = 50;  // timerFading
+
+// Show runs each step on its own: a step that fails is skipped and the
+// next one still runs.
+template <class Step>
+void RunStep(Step&& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+// A scale size (floating point) as whole pixels, halves to even. A value
+// that does not fit is an overflow: no value, and the handler stops there.
+std::optional<std::int32_t> ScaleToPixels(double scale) {
+    if (!std::isfinite(scale)) return std::nullopt;
+    const double rounded = std::nearbyint(scale);
+    if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+}  // namespace
+
+// Every member starts 0, False, empty or without object (the initialisers
+// of the class). The two timers belong to the container; they exist from
+// now on with their intervals and stay off until hover or fade needs them.
+Zorvane::Zorvane(ControlSite& site) : m_Site(site) {
+    RunStep([&] { m_Site.SetTimer(TimerId::Over, kOverIntervalMs, false); });
+    RunStep([&] { m_Site.SetTimer(TimerId::Fading, kFadingIntervalMs, false); });
+}
+
+// Font and picture references are released with the members.
+Zorvane::~Zorvane() = default;
+
+void Zorvane::Initialize() {
+    // size members
+    const auto width = ScaleToPixels(m_Site.ScaleWidth());
+    if (!width) return;
+    m_Width = *width;
+    const auto height = ScaleToPixels(m_Site.ScaleHeight());
+    if (!height) return;
+    m_Height = *height;
+
+    // platform probe: False unless the platform answers that it draws Unicode
+    m_Unicode = kFalse;
+    RunStep([&] { m_Unicode = ToVBool(m_Site.GetPlatform().IsUnicodeSystem()); });
+}
+
+void Zorvane::Show() {
+    // tooltip takeover: the button's own tooltip window shows the text; the
+    // container's standard tooltip is switched off only while the form runs,
+    // so a designer keeps showing and saving the text
+    RunStep([&] {
+        if (m_ToolTipStyle == ecToolTipStyle::Classic) return;
+        const std::optional<std::u16string> text = m_Site.ExtenderToolTipText();
+        if (!text || text->empty()) return;
+        m_ToolTipText = *text;
+        if (UserMode()) m_Site.SetExtenderToolTipText(u"");
+    });
+    RunStep([&] { m_Hidden = kFalse; });
+    RunStep([&] { Redraw(); });
+}
+
+// Nothing is drawn until the next Show.
+void Zorvane::Hide() { m_Hidden = kTrue; }
+
+// DropDownWidth is left as it is, even when wider than the new size: its
+// clamp applies only when it is set.
+void Zorvane::Resize() {
+    const auto width = ScaleToPixels(m_Site.ScaleWidth());
+    if (!width) return;
+    m_Width = *width;
+    const auto height = ScaleToPixels(m_Site.ScaleHeight());
+    if (!height) return;
+    m_Height = *height;
+    Redraw();
+}
+
+void Zorvane::Paint() { Redraw(); }
+
+// No timer tick may reach a destroyed button.
+void Zorvane::Terminate() {
+    m_Site.SetTimer(TimerId::Over, kOverIntervalMs, false);
+    m_Site.SetTimer(TimerId::Fading, kFadingIntervalMs, false);
+    DestroyTooltip();
+}
+
+}  // namespace vemmix
