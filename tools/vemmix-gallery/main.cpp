@@ -12,8 +12,15 @@
 // the Standard columns only; the zone press appears in the DropDown columns
 // only. --blocks N lays the appearance blocks out N side by side. A legend
 // is written next to the image (OUT.png.txt).
-#include <png.h>
-
+//
+//   vemmix-gallery --buttons OUT.png [--scale N] [--appearance A] [--blocks N]
+//
+// The button sheet: real buttons on a headless form, driven into each state
+// through the input path (pointer and mouse, focus, clock), one block per
+// appearance; rows released, hover, focus, pressed, toggled on, drop-down
+// zone pressed, disabled; column groups Standard, DropDown and Standard
+// with an engraved caption, each with 100x30 and 180x60 (picture and
+// caption) and 40x16 (caption). The legend goes to OUT.png.txt.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -23,10 +30,13 @@
 #include <string>
 #include <vector>
 
+#include "tools/vemmix-gallery/ButtonSheet.h"
 #include "tools/vemmix-gallery/FaceSamples.h"
+#include "tools/vemmix-gallery/Sheet.h"
 
 using namespace vemmix;
 using namespace vemmix::samples;
+using vemmix::gallery::Sheet;
 
 namespace {
 
@@ -53,62 +63,17 @@ struct Options {
     int blocksPerRow = 1;
     bool overrideTransparent = false;
     COLORREF transparent = 0;
-};
-
-class Sheet {
-public:
-    Sheet(int w, int h) : m_W(w), m_H(h), m_Pixels(static_cast<std::size_t>(w) * h, kSheetBackground) {}
-    void Fill(int x, int y, int w, int h, COLORREF c) {
-        for (int j = y; j < y + h && j < m_H; ++j)
-            for (int i = x; i < x + w && i < m_W; ++i) m_Pixels[static_cast<std::size_t>(j) * m_W + i] = c;
-    }
-    void Put(int x, int y, int w, int h, const std::vector<COLORREF>& cell) {
-        for (int j = 0; j < h; ++j)
-            for (int i = 0; i < w; ++i)
-                m_Pixels[static_cast<std::size_t>(y + j) * m_W + x + i] = cell[static_cast<std::size_t>(j) * w + i];
-    }
-    bool WritePng(const std::string& path, int scale) const {
-        FILE* file = std::fopen(path.c_str(), "wb");
-        if (!file) return false;
-        png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-        png_infop info = png_create_info_struct(png);
-        if (setjmp(png_jmpbuf(png))) {
-            png_destroy_write_struct(&png, &info);
-            std::fclose(file);
-            return false;
-        }
-        png_init_io(png, file);
-        const int w = m_W * scale;
-        const int h = m_H * scale;
-        png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_write_info(png, info);
-        std::vector<png_byte> row(static_cast<std::size_t>(w) * 3);
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const COLORREF c = m_Pixels[static_cast<std::size_t>(y / scale) * m_W + x / scale];
-                row[x * 3 + 0] = static_cast<png_byte>(c & 0xFF);
-                row[x * 3 + 1] = static_cast<png_byte>((c >> 8) & 0xFF);
-                row[x * 3 + 2] = static_cast<png_byte>((c >> 16) & 0xFF);
-            }
-            png_write_row(png, row.data());
-        }
-        png_write_end(png, nullptr);
-        png_destroy_write_struct(&png, &info);
-        return std::fclose(file) == 0;
-    }
-
-private:
-    int m_W;
-    int m_H;
-    std::vector<COLORREF> m_Pixels;
+    bool buttons = false;
+    bool faceOnlyOption = false;  // --size, --theme or --transparent given
 };
 
 bool ParseArgs(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-        if (a == "--scale") {
+        if (a == "--buttons") {
+            o.buttons = true;
+        } else if (a == "--scale") {
             const char* v = next();
             if (!v) return false;
             o.scale = std::atoi(v);
@@ -120,6 +85,7 @@ bool ParseArgs(int argc, char** argv, Options& o) {
             const char* v = next();
             if (!v) return false;
             o.theme = std::atoi(v);
+            o.faceOnlyOption = true;
         } else if (a == "--blocks") {
             const char* v = next();
             if (!v) return false;
@@ -129,18 +95,21 @@ bool ParseArgs(int argc, char** argv, Options& o) {
             int w = 0, h = 0;
             if (!v || std::sscanf(v, "%dx%d", &w, &h) != 2 || w <= 0 || h <= 0) return false;
             o.sizes = {{w, h}};
+            o.faceOnlyOption = true;
         } else if (a == "--transparent") {
             const char* v = next();
             if (!v) return false;
             const unsigned long rgb = std::strtoul(v, nullptr, 16);
             o.transparent = static_cast<COLORREF>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
             o.overrideTransparent = true;
+            o.faceOnlyOption = true;
         } else if (o.out.empty() && a.rfind("--", 0) != 0) {
             o.out = a;
         } else {
             return false;
         }
     }
+    if (o.buttons && o.faceOnlyOption) return false;
     return !o.out.empty() && o.scale >= 1 && o.scale <= 16;
 }
 
@@ -159,8 +128,18 @@ int main(int argc, char** argv) {
     if (!ParseArgs(argc, argv, o)) {
         std::fprintf(stderr,
                      "usage: vemmix-gallery OUT.png [--scale N] [--appearance A] [--size WxH] "
-                     "[--theme T] [--transparent RRGGBB]\n");
+                     "[--theme T] [--transparent RRGGBB] [--blocks N]\n"
+                     "       vemmix-gallery --buttons OUT.png [--scale N] [--appearance A] "
+                     "[--blocks N]\n");
         return 2;
+    }
+    if (o.buttons) {
+        vemmix::gallery::ButtonSheetOptions b;
+        b.out = o.out;
+        b.scale = o.scale;
+        b.appearance = o.appearance;
+        b.blocksPerRow = o.blocksPerRow;
+        return vemmix::gallery::RunButtonSheet(b);
     }
 
     std::vector<int> appearances;
@@ -186,7 +165,7 @@ int main(int argc, char** argv) {
         (static_cast<int>(appearances.size()) + o.blocksPerRow - 1) / o.blocksPerRow;
     const int sheetWidth = std::min<int>(o.blocksPerRow, static_cast<int>(appearances.size())) * blockWidth;
     const int sheetHeight = kGap + blockRows * (blockHeight + kGap);
-    Sheet sheet(sheetWidth, sheetHeight);
+    Sheet sheet(sheetWidth, sheetHeight, kSheetBackground);
 
     std::string legend =
         "vemmix-gallery contact sheet\n"
