@@ -55,13 +55,15 @@ void ApplyRopRow(std::uint32_t* dest, const std::uint32_t* source, int count, co
 }
 
 // Converts a run of source values to the destination's format: colour to
-// monochrome by the source context's background colour, monochrome to
-// colour by the destination's text (0) and background (1) colours.
+// monochrome by the source context's background colour (the whole stored
+// value must match, so an inverted pixel with its high byte set never does),
+// monochrome to colour by the destination's text (0) and background (1)
+// colours.
 void ConvertRow(const BlitFormats& f, const std::uint32_t* source, int count, std::uint32_t* out) {
     if (f.sourceBits == f.destBits) {
         std::copy(source, source + count, out);
     } else if (f.destBits == 1) {
-        for (int i = 0; i < count; ++i) out[i] = (source[i] & 0x00FFFFFFu) == f.sourceBackground ? 1u : 0u;
+        for (int i = 0; i < count; ++i) out[i] = source[i] == f.sourceBackground ? 1u : 0u;
     } else {
         for (int i = 0; i < count; ++i) out[i] = source[i] ? f.destBackground : f.destText;
     }

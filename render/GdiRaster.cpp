@@ -28,8 +28,10 @@ COLORREF ColorOfStored(const Surface& s, std::uint32_t value) {
 
 PixelOp CopyOp(const Surface& s, COLORREF color) { return PixelOp{0, StoredValue(s, color)}; }
 
+// Inversion flips the whole stored value, the unused high byte included,
+// as the raster operations do.
 PixelOp InvertOp(const Surface& s) {
-    return PixelOp{~0u, s.bitsPerPixel == 1 ? 1u : 0x00FFFFFFu};
+    return PixelOp{~0u, s.bitsPerPixel == 1 ? 1u : ~0u};
 }
 
 bool Intersect(const RECT& a, const RECT& b, RECT* out) {

@@ -80,6 +80,32 @@ TEST(SurfaceBlit, MonochromeRoundTripMarksTheBackgroundColour) {
     DeleteDC(monoDc);
 }
 
+TEST(SurfaceBlit, MonochromeMatchesTheWholeStoredValue) {
+    // An inverted pixel has its unused high byte set as well: it reads back
+    // as white but is not the white of the background colour.
+    Canvas colour(3, 1, kBlack);
+    DrawFocusRect(colour.Dc(), RECT{0, 0, 2, 1});  // one dot, at x 1
+    SetPixelV(colour.Dc(), 0, 0, kWhite);
+    EXPECT_EQ(GetPixel(colour.Dc(), 1, 0), kWhite);
+    const PixelView stored = GetBitmapPixels(colour.Bitmap());
+    EXPECT_EQ(stored.pixels[0], 0x00FFFFFFu);
+    EXPECT_EQ(stored.pixels[1], 0xFFFFFFFFu);
+    HDC monoDc = CreateCompatibleDC({});
+    HBITMAP mono = CreateBitmap(3, 1, 1, 1, nullptr);
+    HBITMAP old = SelectObject(monoDc, mono);
+    SetBkColor(colour.Dc(), kWhite);
+    BitBlt(monoDc, 0, 0, 3, 1, colour.Dc(), 0, 0, SRCCOPY);
+    const PixelView bits = GetBitmapPixels(mono);
+    EXPECT_EQ(std::vector<std::uint32_t>(bits.pixels.begin(), bits.pixels.end()),
+              (std::vector<std::uint32_t>{1, 0, 0}));
+    // Inverting twice restores the stored value exactly.
+    DrawFocusRect(colour.Dc(), RECT{0, 0, 2, 1});
+    EXPECT_EQ(GetBitmapPixels(colour.Bitmap()).pixels[1], 0u);
+    SelectObject(monoDc, old);
+    DeleteObject(mono);
+    DeleteDC(monoDc);
+}
+
 TEST(SurfaceBlit, TransparentBlitRecipe) {
     // The mask recipe of picture drawing: the mask colour shows the destination.
     Canvas picture(3, 1, kBlue), face(3, 1, kBlack);
