@@ -310,7 +310,7 @@ private:
     void ToggleStep();        // flips ToggleValue in Toggle Mode
     void HoverTick();         // input/HoverTracking.cpp
     void TextFadeStart(bool forced);  // input/TextFade.cpp
-    void TextFadeStop(bool forced);
+    std::int32_t TextFadeStop(bool forced);  // 0 or the TextFadeEnd raise's error
     void TextFadeTick();
     void ShowTooltip();       // input/Tooltip.cpp
     void DestroyTooltip();
@@ -338,6 +338,7 @@ private:
     VBool m_Unicode = kFalse;
     std::int32_t m_ToolTipWindow = 0;
     std::u16string m_ToolTipText;
+    std::u16string m_AccessKey;  // the key UpdateAccessKeys gave the container
     std::int32_t m_ThemeIndex = 0;
     std::vector<gdi::COLORREF> ColorRamp;
     int m_EventDepth = 0;

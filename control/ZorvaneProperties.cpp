@@ -119,6 +119,7 @@ void Zorvane::RefreshColorCache() {
 // a literal ampersand and the search goes on after it. A marker that ends
 // the caption gives an empty key.
 void Zorvane::UpdateAccessKeys() {
+    m_AccessKey.clear();
     m_Site.SetAccessKeys(u"");
     const std::u16string& caption = m_Caption;
     std::size_t marker = caption.find(u'&');
@@ -127,7 +128,8 @@ void Zorvane::UpdateAccessKeys() {
         marker = caption.find(u'&', marker + 2);
     }
     if (marker == std::u16string::npos) return;
-    m_Site.SetAccessKeys(std::u16string_view(caption).substr(marker + 1, 1));
+    m_AccessKey = caption.substr(marker + 1, 1);
+    m_Site.SetAccessKeys(m_AccessKey);
 }
 
 // ---- _Zorvane ---------------------------------------------------------------

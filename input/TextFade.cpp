@@ -31,14 +31,17 @@ std::int32_t FadeStep(std::int32_t from, std::int32_t to, std::int16_t speed) {
 
 bool Zorvane::IsFading() const { return m_Site.TimerEnabled(TimerId::Fading); }
 
+// A start raises nothing. A stop's TextFadeEnd handler may stop and start
+// again, nesting; the raise that would nest too deep fails with 28, which
+// goes back to the caller, as Value does with Click.
 std::int32_t Zorvane::TextFade_Start() {
     TextFadeStart(true);
     return errors::kNone;
 }
 
 std::int32_t Zorvane::TextFade_Stop() {
-    TextFadeStop(true);
-    return errors::kNone;
+    const std::int32_t error = TextFadeStop(true);
+    return error == errors::kOutOfStackSpace ? error : errors::kNone;
 }
 
 // Event-driven starts come from focus gained and the first hover tick over
@@ -83,8 +86,8 @@ void Zorvane::TextFadeStart(bool forced) {
 // Unlike the start, a combination keeps the fade only while all of its
 // states hold, so losing any one of them stops it; Always and Never ignore
 // event-driven stops altogether.
-void Zorvane::TextFadeStop(bool forced) {
-    if (!IsFading()) return;
+std::int32_t Zorvane::TextFadeStop(bool forced) {
+    if (!IsFading()) return errors::kNone;
     if (!forced) {
         const bool focus = m_HasFocus == kTrue;
         const bool over = m_MouseOver == kTrue;
@@ -101,13 +104,14 @@ void Zorvane::TextFadeStop(bool forced) {
         case ecEvents::OnFocusOrMouseOverOrClick: keepRunning = focus && over && pressed; break;
         default:                                  keepRunning = false; break;
         }
-        if (keepRunning) return;
+        if (keepRunning) return errors::kNone;
     }
 
     m_Site.SetTimer(TimerId::Fading, kFadingIntervalMs, false);
     // a TextFadeEnd handler may start the fade again
-    RaiseEvent(EventId::TextFadeEnd);
+    const std::int32_t error = RaiseEvent(EventId::TextFadeEnd);
     Redraw();  // the caption returns to its state colour
+    return error;
 }
 
 // A half cycle is TextFadeSpeed + 1 ticks: the colour goes one step past

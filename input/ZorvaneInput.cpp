@@ -48,20 +48,6 @@ void ReadBack(const Variant& arg, DataObjectRef& target) {
     if (const DataObjectRef* v = arg.get_if<DataObjectRef>()) target = *v;
 }
 
-// The access key UpdateAccessKeys gave the container: the character after
-// the first single ampersand of the caption ("&&" is a literal ampersand),
-// empty when the marker ends the caption or there is none. Every change of
-// the caption runs UpdateAccessKeys, so this is the key as stored.
-std::u16string AccessKeyOf(const std::u16string& caption) {
-    std::size_t marker = caption.find(u'&');
-    while (marker != std::u16string::npos) {
-        if (marker + 1 >= caption.size() || caption[marker + 1] != u'&') break;
-        marker = caption.find(u'&', marker + 2);
-    }
-    if (marker == std::u16string::npos) return {};
-    return caption.substr(marker + 1, 1);
-}
-
 // Lower case of one UTF-16 unit for the scripts a caption's access key is
 // typed in: Basic Latin, Latin-1, Greek and Cyrillic capitals.
 char16_t LowerCase(char16_t c) {
@@ -269,7 +255,7 @@ void Zorvane::AccessKeyPress(std::int16_t& keyAscii) {
     if (MouseDownSteps(kLeftButton, 0, 0.0f, 0.0f) != errors::kNone) return;
 
     // from here on host errors are ignored
-    const std::u16string key = AccessKeyOf(m_Caption);
+    const std::u16string& key = m_AccessKey;
     const bool isAccessKey =
         !key.empty() && (IsKeyOf(keyAscii, LowerCase(key[0])) || IsKeyOf(keyAscii, key[0]));
     if (keyAscii == kKeyEnter) {

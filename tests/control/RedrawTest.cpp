@@ -2,6 +2,8 @@
 // the Shaped window settings, and that no drawing object survives.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "CoreTestSupport.h"
 #include "render/FaceRenderer.h"
 #include "render/Primitives.h"
@@ -18,7 +20,8 @@ using headless::HeadlessSite;
 enum class Face { Up, Down };
 
 // The image a plain button (no caption, picture or focus rectangle) must
-// show: the background, then the face drawn by the renderer itself.
+// show: the background, then the face drawn by the renderer itself, and in
+// DropDown Mode the zone's black arrow on top of it.
 std::vector<gdi::COLORREF> ExpectedImage(const Zorvane& b, HeadlessSite& site, Face face,
                                          VBool drawBorder) {
     const int w = b.Width(), h = b.Height();
@@ -60,6 +63,17 @@ std::vector<gdi::COLORREF> ExpectedImage(const Zorvane& b, HeadlessSite& site, F
     gdi::SelectObject(dc, old);
     gdi::DeleteObject(bitmap);
     gdi::DeleteDC(dc);
+    if (b.AppearanceMode() == ecAppearanceMode::DropDown) {
+        // rows of 7, 5, 3 and 1 pixels centred in the zone, the top row
+        // two pixels above the middle
+        const double zone = b.DropDownWidth();
+        const int left = static_cast<int>(std::nearbyint(w - zone + zone / 2 - 3.5));
+        const int top = static_cast<int>(std::nearbyint(h / 2.0 - 2));
+        for (int row = 0; row < 4; ++row)
+            for (int x = left + row; x < left + 7 - row; ++x)
+                if (x >= 0 && x < w && top + row >= 0 && top + row < h)
+                    colours[static_cast<std::size_t>((top + row) * w + x)] = 0x00000000;
+    }
     return colours;
 }
 

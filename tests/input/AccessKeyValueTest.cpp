@@ -2,6 +2,8 @@
 // property.
 #include "tests/input/InputFixture.h"
 
+#include "host/headless/HeadlessContainer.h"
+
 namespace vemmix::test {
 namespace {
 
@@ -66,6 +68,20 @@ TEST_F(AccessKey, AccessKeyInToggleModeFlipsBeforeClick) {
     });
     Run({{"access 103", Then(kPress, {"repaint down", "event Click"})}});
     EXPECT_EQ(toggleDuringClick, (std::vector<VBool>{kTrue}));
+}
+
+// A loaded form sets the key at the end of ReadProperties; the press
+// matches the key the container was given, not some other reading.
+TEST_F(AccessKey, LoadedCaptionGivesTheKeyTheContainerHolds) {
+    headless::MemoryPropertyBag bag;
+    bag.Set(u"Caption", Variant(std::u16string(u"R&&D &Open")));
+    btn().ReadProperties(bag);
+    ASSERT_EQ(site->accessKeys(), u"O");
+    form.ClearLog();
+    EXPECT_EQ(Count(Do("access 111"), "event Click"), 1);  // 'o'
+    EXPECT_EQ(lastKeyAscii, 111);
+    EXPECT_EQ(Count(Do("access 100"), "event Click"), 0);  // 'd' of the literal "&&D"
+    EXPECT_EQ(lastKeyAscii, 0);
 }
 
 TEST_F(AccessKey, EnterWithPointerElsewhereStaysPressedUntilTheNextTick) {
