@@ -6,14 +6,11 @@
 #include <string>
 
 #include "content/AnsiCodePage.h"
-#include "content/Steps.h"
+#include "control/Steps.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
 
-using content::CheckedInt32;
-using content::Nearest32;
-using content::RunStep;
 
 namespace {
 
@@ -59,12 +56,12 @@ void Zorvane::DrawCaption(Painter& painter) {
     });
     gdi::LOGFONT logFont;
     RunStep([&] {
-        if (!m_Font) throw content::StepFailed{};
+        if (!m_Font) throw StepFailed{};
         const std::string face = content::ToWindows1252(m_Font->name);
         std::memcpy(logFont.lfFaceName, face.data(), std::min(face.size(), sizeof logFont.lfFaceName));
     });
     RunStep([&] {
-        if (!m_Font) throw content::StepFailed{};
+        if (!m_Font) throw StepFailed{};
         const std::int32_t points = Nearest32(m_Font->size);
         logFont.lfHeight = -MulDiv(points, gdi::GetDeviceCaps(dc, gdi::LOGPIXELSY), 72);
         logFont.lfWeight = m_Font->bold ? 700 : 400;
@@ -177,7 +174,7 @@ void Zorvane::DrawCaption(Painter& painter) {
         if (!IsFading()) return;
         // RGB(): components above 255 count as 255, negative ones fail
         const auto component = [](std::int32_t v) -> gdi::COLORREF {
-            if (v < 0) throw content::StepFailed{};
+            if (v < 0) throw StepFailed{};
             return static_cast<gdi::COLORREF>(v > 255 ? 255 : v);
         };
         colour = component(m_Fade.r) | (component(m_Fade.g) << 8) | (component(m_Fade.b) << 16);

@@ -1,7 +1,7 @@
 // The focus mark, the last layer of a repaint: the dotted focus rectangle
 // inside the border, or for the Windows XP look its inner frame, orange
 // under the pointer and theme-coloured with the focus.
-#include "content/Steps.h"
+#include "control/Steps.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
@@ -25,12 +25,12 @@ void Zorvane::DrawFocus(Painter& painter) {
     if (m_Appearance != ecAppearance::WindowsXP) {
         if (m_HasFocus != kTrue) return;
         std::int16_t m = 0;
-        content::RunStep([&] {
+        RunStep([&] {
             if (m_BorderDrawEvent != ecEvents::Never)
-                m = content::CheckedInt16(std::int64_t{m_BorderWidth} + 1);
+                m = CheckedInt16(std::int64_t{m_BorderWidth} + 1);
         });
-        content::RunStep([&] { m = content::CheckedInt16(std::int64_t{m} + 1); });
-        content::RunStep([&] { gdi::DrawFocusRect(painter.DC(), gdi::RECT{m, m, W - m, H - m}); });
+        RunStep([&] { m = CheckedInt16(std::int64_t{m} + 1); });
+        RunStep([&] { gdi::DrawFocusRect(painter.DC(), gdi::RECT{m, m, W - m, H - m}); });
         return;
     }
 
@@ -43,12 +43,12 @@ void Zorvane::DrawFocus(Painter& painter) {
     if (set == nullptr) return;
 
     //                  from               to                   width  colour
-    content::RunStep([&] { painter.DrawLine(2, 1,       W - 2, 1,       1, set->c1); });
-    content::RunStep([&] { painter.DrawLine(1, 2,       W - 1, 2,       1, set->c2); });
-    content::RunStep([&] { painter.DrawLine(2, H - 2,   W - 2, H - 2,   1, set->c3); });
-    content::RunStep([&] { painter.DrawLine(1, H - 3,   W - 1, H - 3,   1, set->c4); });
-    content::RunStep([&] { painter.DrawLine(2, 3,       2, H - 3,       2, set->c2); });
-    content::RunStep([&] { painter.DrawLine(W - 2, 3,   W - 2, H - 3,   2, set->c4); });
+    RunStep([&] { painter.DrawLine(2, 1,       W - 2, 1,       1, set->c1); });
+    RunStep([&] { painter.DrawLine(1, 2,       W - 1, 2,       1, set->c2); });
+    RunStep([&] { painter.DrawLine(2, H - 2,   W - 2, H - 2,   1, set->c3); });
+    RunStep([&] { painter.DrawLine(1, H - 3,   W - 1, H - 3,   1, set->c4); });
+    RunStep([&] { painter.DrawLine(2, 3,       2, H - 3,       2, set->c2); });
+    RunStep([&] { painter.DrawLine(W - 2, 3,   W - 2, H - 3,   2, set->c4); });
 }
 
 }  // namespace vemmix

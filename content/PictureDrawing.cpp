@@ -1,6 +1,6 @@
 #include "content/PictureDrawing.h"
 
-#include "content/Steps.h"
+#include "control/Steps.h"
 #include "render/Icon.h"
 
 namespace vemmix::content {

@@ -5,7 +5,7 @@
 
 #include "content/PictureDrawing.h"
 #include "content/PictureEffect.h"
-#include "content/Steps.h"
+#include "control/Steps.h"
 #include "control/ContainerServices.h"
 #include "control/Zorvane.h"
 
@@ -28,12 +28,12 @@ PictureRef MakeEffectPicture(const StdPicture& source, int width, int height, gd
 
     // scratch background, then the picture as it is shown (an icon's
     // transparent parts become mask-coloured)
-    content::RunStep([&] {
+    RunStep([&] {
         const gdi::HBRUSH brush = gdi::CreateSolidBrush(mask);
         gdi::FillRect(dc, gdi::RECT{0, 0, width, height}, brush);
         gdi::DeleteObject(brush);
     });
-    content::RunStep([&] {
+    RunStep([&] {
         if (source.type == PictureType::Bitmap) {
             const gdi::HDC sourceDC = gdi::CreateCompatibleDC(gdi::HDC{});
             const gdi::HBITMAP old = gdi::SelectObject(sourceDC, source.bitmap);
@@ -49,7 +49,7 @@ PictureRef MakeEffectPicture(const StdPicture& source, int width, int height, gd
     if (previous) gdi::SelectObject(dc, previous);
     gdi::DeleteDC(dc);
 
-    content::RunStep([&] { content::ApplyEffect(bitmap, effect, mask); });
+    RunStep([&] { content::ApplyEffect(bitmap, effect, mask); });
 
     auto picture = std::make_shared<StdPicture>();  // owns the bitmap from here on
     picture->type = PictureType::Bitmap;
@@ -66,7 +66,7 @@ void Zorvane::RegenerateEffectPictures() {
     const PictureRef source = m_Picture;
 
     int width = 0, height = 0;
-    content::RunStep([&] {
+    RunStep([&] {
         const Platform& platform = m_Site.GetPlatform();
         width = content::PixelsFromHimetric(source->widthHimetric, platform.ScreenDpiX());
         height = content::PixelsFromHimetric(source->heightHimetric, platform.ScreenDpiY());
@@ -85,7 +85,7 @@ void Zorvane::RegenerateEffectPictures() {
     for (const StateEffect& state : states) {
         if (state.effect == ecPictureEffect::NoEffect) continue;
         // a state whose scratch surface fails keeps its picture
-        content::RunStep([&] {
+        RunStep([&] {
             if (PictureRef derived = MakeEffectPicture(*source, width, height, m_MaskRGB, state.effect))
                 state.picture = std::move(derived);
         });

@@ -1,17 +1,12 @@
 // Picture choice and placement, the five rectangles the caption is laid out
 // in, and the drop-down zone's arrow or picture.
 #include "content/PictureDrawing.h"
-#include "content/Steps.h"
+#include "control/Steps.h"
 #include "control/ContainerServices.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
 
-using content::CheckedInt16;
-using content::CheckedInt32;
-using content::Nearest16;
-using content::Nearest32;
-using content::RunStep;
 
 namespace {
 

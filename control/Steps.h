@@ -1,4 +1,4 @@
-// The guard every drawing step of the content routines runs under, and the
+// The guard every step of the button's routines runs under, and the
 // checked arithmetic that makes a step fail the way the button's original
 // 16-bit integer code fails: a value that does not fit raises, the step is
 // skipped, and the variable it would have set keeps its previous value.
@@ -7,8 +7,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
-namespace vemmix::content {
+namespace vemmix {
 
 // Raised by a checked operation; caught by RunStep.
 struct StepFailed {};
@@ -46,10 +47,19 @@ inline std::int32_t Nearest32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
+// A floating-point size as whole pixels, halves to even; nothing when the
+// value is not finite or does not fit.
+inline std::optional<std::int32_t> NearestPixels(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
 inline std::int16_t Nearest16(double value) {
     const double rounded = std::nearbyint(value);
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw StepFailed{};
     return static_cast<std::int16_t>(rounded);
 }
 
-}  // namespace vemmix::content
+}  // namespace vemmix

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "control/Steps.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
@@ -11,27 +12,6 @@ namespace {
 
 constexpr std::uint32_t kOverIntervalMs = 10;    // timerOver
 constexpr std::uint32_t kFadingIntervalMs = 50;  // timerFading
-
-// Show runs each step on its own: a step that fails is skipped and the
-// next one still runs.
-template <class Step>
-void RunStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-// A scale size (floating point) as whole pixels, halves to even. A value
-// that does not fit is an overflow: no value, and the handler stops there.
-std::optional<std::int32_t> ScaleToPixels(double scale) {
-    if (!std::isfinite(scale)) return std::nullopt;
-    const double rounded = std::nearbyint(scale);
-    if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-        return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
-}
 
 }  // namespace
 
@@ -48,10 +28,10 @@ Zorvane::~Zorvane() = default;
 
 void Zorvane::Initialize() {
     // size members
-    const auto width = ScaleToPixels(m_Site.ScaleWidth());
+    const auto width = NearestPixels(m_Site.ScaleWidth());
     if (!width) return;
     m_Width = *width;
-    const auto height = ScaleToPixels(m_Site.ScaleHeight());
+    const auto height = NearestPixels(m_Site.ScaleHeight());
     if (!height) return;
     m_Height = *height;
 
@@ -81,10 +61,10 @@ void Zorvane::Hide() { m_Hidden = kTrue; }
 // DropDownWidth is left as it is, even when wider than the new size: its
 // clamp applies only when it is set.
 void Zorvane::Resize() {
-    const auto width = ScaleToPixels(m_Site.ScaleWidth());
+    const auto width = NearestPixels(m_Site.ScaleWidth());
     if (!width) return;
     m_Width = *width;
-    const auto height = ScaleToPixels(m_Site.ScaleHeight());
+    const auto height = NearestPixels(m_Site.ScaleHeight());
     if (!height) return;
     m_Height = *height;
     Redraw();

@@ -20,19 +20,11 @@
 #include <string_view>
 #include <variant>
 
+#include "control/Steps.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
 namespace {
-
-// Every step runs on its own: one that fails is skipped and the next runs.
-template <class Step>
-void RunStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 // The kind of value a key holds in the bag.
 enum class Kind : std::uint8_t { Int32, Int16, Boolean, String, Font, Picture };
@@ -420,17 +412,6 @@ std::u16string LibraryVersion() {
     return std::u16string(text.begin(), text.end());
 }
 
-// A client size (floating point) as whole pixels, halves to even; nothing
-// when it does not fit.
-std::optional<std::int32_t> ScaleToPixels(double scale) {
-    if (!std::isfinite(scale)) return std::nullopt;
-    const double rounded = std::nearbyint(scale);
-    if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-        return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
-}
-
 }  // namespace
 
 void Zorvane::InitProperties() {
@@ -507,10 +488,10 @@ void Zorvane::InitProperties() {
     RunStep([&] { ApplyShapeMode(); });
     // 15.
     RunStep([&] {
-        const auto width = ScaleToPixels(m_Site.ScaleWidth());
+        const auto width = NearestPixels(m_Site.ScaleWidth());
         if (!width) return;
         m_Width = *width;
-        const auto height = ScaleToPixels(m_Site.ScaleHeight());
+        const auto height = NearestPixels(m_Site.ScaleHeight());
         if (!height) return;
         m_Height = *height;
     });

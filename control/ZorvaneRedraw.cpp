@@ -1,24 +1,12 @@
 // The repaint: the whole button is composed in an off-screen bitmap and
 // copied to the window in one transfer. Also the background, the choice of
 // face renderer and the window settings of the Shaped appearance.
+#include "control/Steps.h"
 #include "control/Zorvane.h"
 
 #include "render/TextRenderer.h"
 
 namespace vemmix {
-namespace {
-
-// Drawing runs step by step: a step that fails leaves its element out and
-// the next one still runs. Nothing is reported to the caller.
-template <class Step>
-void RunStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-}  // namespace
 
 void Zorvane::Redraw() {
     if (m_Hidden == kTrue || m_Width == 0 || m_Height == 0) return;

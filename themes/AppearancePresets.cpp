@@ -13,20 +13,12 @@
 #include <span>
 #include <string_view>
 
+#include "control/Steps.h"
 #include "control/Zorvane.h"
 #include "themes/ThemeDetection.h"
 
 namespace vemmix {
 namespace {
-
-// Every step runs on its own: one that fails is skipped and the next runs.
-template <class Step>
-void RunStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 constexpr OleColor Sys(int index) { return SystemColorRef(index); }
 
