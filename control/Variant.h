@@ -9,6 +9,8 @@
 #include <string>
 #include <variant>
 
+#include "render/Boolean16.h"
+
 namespace vemmix {
 
 struct StdFont;
@@ -18,11 +20,6 @@ using FontRef = std::shared_ptr<StdFont>;
 using PictureRef = std::shared_ptr<StdPicture>;
 using DataObjectRef = std::shared_ptr<DataObject>;
 
-// A 16-bit Boolean: True is -1 (all bits set), False 0.
-using VBool = std::int16_t;
-constexpr VBool kTrue = -1;
-constexpr VBool kFalse = 0;
-constexpr VBool ToVBool(bool b) { return b ? kTrue : kFalse; }
 
 // The Boolean alternative of a Variant, kept apart from a 16-bit integer.
 struct BoolValue {

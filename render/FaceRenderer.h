@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "control/Variant.h"
+#include "render/Boolean16.h"
 #include "render/ColorCache.h"
 #include "render/Primitives.h"
 
