@@ -27,10 +27,10 @@ void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWi
     // Half-widths per ellipse row, by Zingl's ellipse algorithm; row h / 2
     // stands for the straight middle part of the rectangle.
     const int h = ellipseHeight;
-    // Zingl's walk stops early for flat ellipses and never reaches the last
-    // rows of a narrow, tall one (width 3 and height 8 or more); GDI leaves
-    // those rows undefined. Here they finish the tip: each keeps the inset of
-    // the row before.
+    // Zingl's walk stops before the last rows of a narrow, tall ellipse
+    // (width 3 and height 8 or more, width 4 and height 18 or more, ...).
+    // Those rows lie beyond the outline's first and last row, so they stay
+    // empty: the interior never reaches past its outline.
     constexpr int kUnset = -1;
     std::vector<int> inset(static_cast<std::size_t>(h), kUnset);
     inset[static_cast<std::size_t>(h / 2)] = 0;
@@ -55,12 +55,11 @@ void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWi
             if (y < h) inset[static_cast<std::size_t>(y)] = x;
         }
     }
-    for (int i = h / 2 + 1; i < h; ++i) {
-        if (inset[static_cast<std::size_t>(i)] == kUnset) inset[static_cast<std::size_t>(i)] = inset[static_cast<std::size_t>(i - 1)];
-    }
     for (int i = 0; i < h / 2; ++i) inset[static_cast<std::size_t>(i)] = inset[static_cast<std::size_t>(b - i)];
 
-    auto row = [&](int y, int d) { span(y, left + d, right - d); };
+    auto row = [&](int y, int d) {
+        if (d != kUnset) span(y, left + d, right - d);
+    };
     for (int i = 0; i < h / 2; ++i) row(top + i, inset[static_cast<std::size_t>(i)]);
     // the straight middle
     for (int yy = top + h / 2; yy <= bottom - h + h / 2; ++yy) span(yy, left, right);

@@ -1,18 +1,18 @@
-// gdi-replay FILE [--known LIST] [--dump CASE]
+// gdi-replay FILE [--errata LIST | --no-errata] [--dump CASE]
 //
 // Replays every case of a drawing-surface reference corpus (see the corpus
-// README for the format) against the software surface and prints one line
-// per case whose pixels differ, then "N passed, M failed" (", K skipped"
-// when known deviations were met). Exit status 0 only when nothing failed;
-// 2 when a file cannot be read or a line is malformed. --dump prints the
-// expected and the actual rows of one case.
+// README for the format) against the software surface, prints one line per
+// case whose pixels differ and ends with "N passed, M failed". Exit status
+// 0 only when nothing failed; 2 when a file cannot be read or a line is
+// malformed. --dump prints the expected and the actual rows of one case.
 //
-// Known deviations: cases where the reference itself is not reproducible
-// (it read uninitialised memory, say) are listed one per line as
-// "CASE reason" in LIST, by default FILE.known when that file exists. A
-// listed case that differs is reported with its reason and counted as
-// skipped; one that matches counts as passed and is pointed out, so that
-// the list can shrink.
+// Errata: where the reference drew pixels its own coverage rules forbid
+// (a stray span outside the shape, say), LIST corrects them, one case per
+// line: "CASE X,Y=BBGGRR [X,Y=BBGGRR ...] | reason". LIST is FILE.errata
+// when that file exists. Every corrected case is named in the output, and
+// a correction that lies outside the bitmap or changes nothing is an error,
+// so the list cannot hide a real mismatch or outlive the fault it mends.
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -324,59 +324,123 @@ void Dump(const Case& c, const std::vector<std::uint32_t>& actual) {
     }
 }
 
-// Reads "CASE reason" lines; '#' starts a comment line.
-std::map<std::string, std::string> ReadKnown(const std::string& path, bool required) {
-    std::map<std::string, std::string> known;
+struct PixelFix {
+    int x = 0;
+    int y = 0;
+    std::uint32_t color = 0;
+};
+
+struct Erratum {
+    std::vector<PixelFix> pixels;
+    std::string reason;
+};
+
+// Reads "CASE X,Y=BBGGRR ... | reason" lines; '#' starts a comment line.
+std::map<std::string, Erratum> ReadErrata(const std::string& path, bool required) {
+    std::map<std::string, Erratum> errata;
     std::ifstream in(path);
     if (!in) {
         if (required) throw ParseError(path + ": cannot open file");
-        return known;
+        return errata;
     }
     std::string line;
     int lineNumber = 0;
     while (std::getline(in, line)) {
         ++lineNumber;
-        const std::vector<std::string_view> tokens = Split(line);
+        const std::string where = path + ":" + std::to_string(lineNumber) + ": ";
+        const std::size_t bar = line.find('|');
+        const std::vector<std::string_view> tokens =
+            Split(std::string_view(line).substr(0, bar == std::string::npos ? line.size() : bar));
         if (tokens.empty() || tokens[0].starts_with("#")) continue;
-        if (tokens.size() < 2) {
-            throw ParseError(path + ":" + std::to_string(lineNumber) + ": expected 'CASE reason'");
+        if (tokens.size() < 2 || bar == std::string::npos) {
+            throw ParseError(where + "expected 'CASE X,Y=BBGGRR ... | reason'");
         }
-        const std::size_t at = line.find(tokens[1]);
-        std::string reason = line.substr(at);
-        while (!reason.empty() && (reason.back() == '\r' || reason.back() == ' ')) reason.pop_back();
-        known[std::string(tokens[0])] = reason;
+        Erratum e;
+        for (std::size_t i = 1; i < tokens.size(); ++i) {
+            const std::string_view t = tokens[i];
+            const std::size_t comma = t.find(',');
+            const std::size_t equals = t.find('=');
+            if (comma == std::string_view::npos || equals == std::string_view::npos || equals < comma) {
+                throw ParseError(where + "bad pixel '" + std::string(t) + "'");
+            }
+            try {
+                e.pixels.push_back(PixelFix{ParseInt(t.substr(0, comma)),
+                                            ParseInt(t.substr(comma + 1, equals - comma - 1)),
+                                            ParseHex(t.substr(equals + 1))});
+            } catch (const ParseError& bad) {
+                throw ParseError(where + bad.what());
+            }
+        }
+        e.reason = line.substr(bar + 1);
+        while (!e.reason.empty() && (e.reason.front() == ' ')) e.reason.erase(0, 1);
+        while (!e.reason.empty() && (e.reason.back() == '\r' || e.reason.back() == ' ')) e.reason.pop_back();
+        if (!errata.emplace(std::string(tokens[0]), std::move(e)).second) {
+            throw ParseError(where + "case '" + std::string(tokens[0]) + "' is listed twice");
+        }
     }
-    return known;
+    return errata;
+}
+
+// Applies an erratum to a case's expected pixels; throws when a correction
+// lies outside the bitmap or restates what the reference recorded.
+void Correct(Case& c, const Erratum& e) {
+    for (const PixelFix& fix : e.pixels) {
+        if (fix.x < 0 || fix.y < 0 || fix.x >= c.width || fix.y >= c.height) {
+            throw ParseError(c.name + ": correction " + std::to_string(fix.x) + "," +
+                             std::to_string(fix.y) + " lies outside the bitmap");
+        }
+        std::uint32_t& pixel =
+            c.expected[static_cast<std::size_t>(fix.y) * static_cast<std::size_t>(c.width) +
+                       static_cast<std::size_t>(fix.x)];
+        if (pixel == fix.color) {
+            throw ParseError(c.name + ": correction " + std::to_string(fix.x) + "," +
+                             std::to_string(fix.y) + " changes nothing");
+        }
+        pixel = fix.color;
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    constexpr const char* kUsage = "usage: gdi-replay FILE [--errata LIST | --no-errata] [--dump CASE]\n";
     std::string path;
     std::optional<std::string> dump;
-    std::optional<std::string> knownPath;
+    std::optional<std::string> errataPath;
+    bool useErrata = true;
     for (int i = 1; i < argc; ++i) {
         std::string_view a = argv[i];
         if (a == "--dump" && i + 1 < argc) {
             dump = argv[++i];
-        } else if (a == "--known" && i + 1 < argc) {
-            knownPath = argv[++i];
+        } else if (a == "--errata" && i + 1 < argc) {
+            errataPath = argv[++i];
+        } else if (a == "--no-errata") {
+            useErrata = false;
         } else if (path.empty() && !a.starts_with("--")) {
             path = a;
         } else {
-            std::cerr << "usage: gdi-replay FILE [--known LIST] [--dump CASE]\n";
+            std::cerr << kUsage;
             return 2;
         }
     }
-    if (path.empty()) {
-        std::cerr << "usage: gdi-replay FILE [--known LIST] [--dump CASE]\n";
+    if (path.empty() || (errataPath && !useErrata)) {
+        std::cerr << kUsage;
         return 2;
     }
     std::vector<Case> cases;
-    std::map<std::string, std::string> known;
+    std::map<std::string, Erratum> errata;
     try {
         cases = ReadCorpus(path);
-        known = ReadKnown(knownPath ? *knownPath : path + ".known", knownPath.has_value());
+        if (useErrata) errata = ReadErrata(errataPath.value_or(path + ".errata"), errataPath.has_value());
+        for (Case& c : cases) {
+            const auto listed = errata.find(c.name);
+            if (listed != errata.end()) Correct(c, listed->second);
+        }
+        for (const auto& [name, e] : errata) {
+            const bool present = std::any_of(cases.begin(), cases.end(),
+                                             [&](const Case& c) { return c.name == name; });
+            if (!present) throw ParseError("erratum for unknown case '" + name + "'");
+        }
     } catch (const ParseError& e) {
         std::cerr << "gdi-replay: " << e.what() << "\n";
         return 2;
@@ -387,7 +451,6 @@ int main(int argc, char** argv) {
 
     int passed = 0;
     int failed = 0;
-    int skipped = 0;
     for (const Case& c : cases) {
         if (dump && *dump != c.name) continue;
         std::vector<std::uint32_t> actual;
@@ -400,28 +463,21 @@ int main(int argc, char** argv) {
             if (actual.size() != c.expected.size()) actual.resize(c.expected.size(), 0);
         }
         if (dump) Dump(c, actual);
+        const auto listed = errata.find(c.name);
+        if (listed != errata.end()) {
+            std::cout << c.name << ": checked with " << listed->second.pixels.size()
+                      << " corrected pixels (" << listed->second.reason << ")\n";
+        }
         std::size_t i = 0;
         while (i < actual.size() && actual[i] == c.expected[i]) ++i;
-        const auto listed = known.find(c.name);
         if (i == actual.size()) {
             ++passed;
-            if (listed != known.end()) {
-                std::cout << c.name << ": listed as a known deviation but matches now\n";
-            }
             continue;
         }
+        ++failed;
         std::cout << c.name << ": first difference at " << (i % c.width) << "," << (i / c.width)
-                  << " expected " << Hex(c.expected[i]) << " actual " << Hex(actual[i]);
-        if (listed != known.end()) {
-            ++skipped;
-            std::cout << " (known deviation: " << listed->second << ")\n";
-        } else {
-            ++failed;
-            std::cout << "\n";
-        }
+                  << " expected " << Hex(c.expected[i]) << " actual " << Hex(actual[i]) << "\n";
     }
-    std::cout << passed << " passed, " << failed << " failed";
-    if (skipped > 0) std::cout << ", " << skipped << " skipped";
-    std::cout << "\n";
+    std::cout << passed << " passed, " << failed << " failed\n";
     return failed == 0 ? 0 : 1;
 }

@@ -118,6 +118,50 @@ TEST(SurfaceShapes, RoundRectWithCornerThree) {
                                         ".#####."}));
 }
 
+// A narrow shape with a tall corner ellipse: the ellipse walk ends before
+// the region's first and last rows, and those rows stay empty, as the
+// outline leaves them.
+TEST(SurfaceShapes, NarrowRoundRectWithTallCornerStaysInsideItsOutline) {
+    Canvas c(7, 10);
+    {
+        PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 1, kBlack, kRed);
+        RoundRect(c.Dc(), 2, 0, 5, 10, 8, 8);
+    }
+    EXPECT_EQ(c.Picture(kLegend), Rows({".......", "...#...", "..#r#..", "..#r#..", "..#r#..",
+                                        "..#r#..", "..#r#..", "..#r#..", "...#...", "......."}));
+}
+
+struct OffShape {
+    int left;
+    int width;
+    int height;
+    int diameter;
+};
+
+class RoundRectOffTheBitmap : public ::testing::TestWithParam<OffShape> {};
+
+// A round rectangle that lies wholly beside the bitmap paints nothing on it.
+TEST_P(RoundRectOffTheBitmap, PaintsNothing) {
+    const OffShape s = GetParam();
+    Canvas c(6, 30);
+    const std::string blank = c.Picture(kLegend);
+    {
+        PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 1, kBlack, kRed);
+        RoundRect(c.Dc(), s.left, 0, s.left + s.width, s.height, s.diameter, s.diameter);
+    }
+    EXPECT_EQ(c.Picture(kLegend), blank);
+}
+
+INSTANTIATE_TEST_SUITE_P(NarrowAndTall, RoundRectOffTheBitmap,
+                         ::testing::Values(OffShape{-4, 3, 22, 8}, OffShape{-3, 3, 16, 11},
+                                           OffShape{6, 3, 22, 8}, OffShape{-4, 4, 28, 20},
+                                           OffShape{-9, 9, 30, 9}),
+                         [](const ::testing::TestParamInfo<OffShape>& info) {
+                             const OffShape& s = info.param;
+                             return (s.left < 0 ? "Left" : "Right") + std::to_string(s.width) + "x" +
+                                    std::to_string(s.height) + "Corner" + std::to_string(s.diameter);
+                         });
+
 TEST(SurfaceShapes, RoundRectWithCornerZeroOrTwoIsARectangle) {
     Canvas round(6, 5), plain(6, 5);
     {
