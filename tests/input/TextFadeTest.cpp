@@ -15,6 +15,11 @@ protected:
         btn().SetTextFadeSpeed(speed);
         form.ClearLog();
     }
+    // Black to red at `speed`, started.
+    void StartBlackToRed(std::int16_t speed) {
+        Colours(0x000000, 0x0000FF, speed);
+        btn().TextFade_Start();
+    }
     // The red component after each of `ticks` fade ticks of the clock.
     std::vector<std::int32_t> RedPerTick(int ticks) {
         std::vector<std::int32_t> reds;
@@ -24,11 +29,22 @@ protected:
         }
         return reds;
     }
+    // Runs each input of the script language, whatever it writes.
+    void DoAll(const std::vector<std::string>& inputs) {
+        for (const std::string& input : inputs) Do(input);
+    }
+    // `ticks` fade timer ticks straight into the button; the log is cleared
+    // every `clearEvery` ticks so that long fades stay small.
+    void FadeTicks(int ticks, int clearEvery) {
+        for (int i = 0; i < ticks; ++i) {
+            btn().TimerTick(TimerId::Fading);
+            if (i % clearEvery == 0) form.ClearLog();
+        }
+    }
 };
 
 TEST_F(TextFade, BlackToRedAtSpeed10) {
-    Colours(0x000000, 0x0000FF, 10);
-    btn().TextFade_Start();
+    StartBlackToRed(10);
     EXPECT_EQ(btn().Fade().dR, 26);  // 25.5 rounds to even
     EXPECT_EQ(btn().Fade().dG, 0);
     EXPECT_EQ(RedPerTick(13), (std::vector<std::int32_t>{26, 52, 78, 104, 130, 156, 182, 208, 234,
@@ -89,8 +105,7 @@ TEST_F(TextFade, CycleLimitThreeRunsSixHalfCycles) {
 }
 
 TEST_F(TextFade, StartWhileRunningDoesNothing) {
-    Colours(0x000000, 0x0000FF, 10);
-    btn().TextFade_Start();
+    StartBlackToRed(10);
     Tick(150);
     const TextFadeState before = btn().Fade();
     const std::size_t mark = Mark();
@@ -109,8 +124,7 @@ TEST_F(TextFade, StopWhileStoppedRaisesNothing) {
 }
 
 TEST_F(TextFade, ForcedStopRaisesTextFadeEndAndRepaints) {
-    Colours(0x000000, 0x0000FF, 10);
-    btn().TextFade_Start();
+    StartBlackToRed(10);
     Tick(100);
     Run({
         {"fadestop", {"event TextFadeEnd", "repaint up"}},
@@ -119,8 +133,7 @@ TEST_F(TextFade, ForcedStopRaisesTextFadeEndAndRepaints) {
 }
 
 TEST_F(TextFade, RestartResetsColourAndCounters) {
-    Colours(0x000000, 0x0000FF, 10);
-    btn().TextFade_Start();
+    StartBlackToRed(10);
     Tick(150);
     btn().TextFade_Stop();
     btn().TextFade_Start();
@@ -148,8 +161,7 @@ TEST_F(TextFade, TextFadeEndHandlerMayStartAgain) {
 }
 
 TEST_F(TextFade, NewSpeedChangesTheTurnAtOnceAndTheStepAtTheNextStart) {
-    Colours(0x000000, 0x0000FF, 10);
-    btn().TextFade_Start();
+    StartBlackToRed(10);
     Tick(100);                  // 26, 52
     btn().SetTextFadeSpeed(2);  // counter 2 is not greater than 2: one more tick up
     EXPECT_EQ(RedPerTick(3), (std::vector<std::int32_t>{78, 52, 26}));
@@ -158,33 +170,47 @@ TEST_F(TextFade, NewSpeedChangesTheTurnAtOnceAndTheStepAtTheNextStart) {
 
 // ---- start and stop conditions ------------------------------------------------
 
-enum class StartBy { Hover, HoverPressed, Focus };
-
-struct StartCase {
+// A TextFadeEvents value, what the user does, and whether that starts (or
+// stops) the fade.
+template <typename Trigger>
+struct FadeCase {
     std::int32_t events;
-    StartBy trigger;
-    bool starts;
+    Trigger trigger;
+    bool happens;
 };
 
-class FadeStart : public TextFade, public ::testing::WithParamInterface<StartCase> {};
+// Black to red at speed 10 with the case's TextFadeEvents.
+template <typename Trigger>
+class FadeBy : public TextFade, public ::testing::WithParamInterface<FadeCase<Trigger>> {
+protected:
+    const FadeCase<Trigger>& Prepare() {
+        Colours(0x000000, 0x0000FF, 10);
+        btn().SetTextFadeEvents(this->GetParam().events);
+        return this->GetParam();
+    }
+};
+
+enum class StartBy { Hover, HoverPressed, Focus };
+
+// The inputs of each trigger; the pointer is over the button once the
+// hover tick has found it there.
+std::vector<std::string> Inputs(StartBy trigger) {
+    switch (trigger) {
+    case StartBy::Hover: return {"move 5 5", "tick 10"};
+    case StartBy::HoverPressed:
+        return {"down 5 5", "move 5 5", "tick 10"};  // already pressed when the pointer is found over the button
+    case StartBy::Focus: return {"focus"};
+    }
+    return {};
+}
+
+using StartCase = FadeCase<StartBy>;
+using FadeStart = FadeBy<StartBy>;
 
 TEST_P(FadeStart, EventDrivenStart) {
-    const StartCase c = GetParam();
-    Colours(0x000000, 0x0000FF, 10);
-    btn().SetTextFadeEvents(c.events);
-    switch (c.trigger) {
-    case StartBy::Hover:
-        Do("move 5 5");
-        Do("tick 10");
-        break;
-    case StartBy::HoverPressed:
-        Do("down 5 5");  // already pressed when the pointer is found over the button
-        Do("move 5 5");
-        Do("tick 10");
-        break;
-    case StartBy::Focus: Do("focus"); break;
-    }
-    EXPECT_EQ(btn().IsFading(), c.starts);
+    const StartCase& c = Prepare();
+    DoAll(Inputs(c.trigger));
+    EXPECT_EQ(btn().IsFading(), c.happens);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -212,51 +238,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 enum class StopBy { Leave, LeaveFocused, ExitFocus, ExitFocusOver };
 
-struct StopCase {
-    std::int32_t events;
-    StopBy trigger;
-    bool stops;
+// What leads up to a stop trigger, and the input whose lines are counted.
+struct StopInputs {
+    std::vector<std::string> before;
+    std::string trigger;
 };
 
-class FadeStop : public TextFade, public ::testing::WithParamInterface<StopCase> {};
+StopInputs Inputs(StopBy trigger) {
+    switch (trigger) {
+    case StopBy::Leave: return {{"move 5 5", "tick 10", "away"}, "tick 10"};
+    case StopBy::LeaveFocused: return {{"focus", "move 5 5", "tick 10", "away"}, "tick 10"};
+    case StopBy::ExitFocus: return {{"focus"}, "blur"};
+    case StopBy::ExitFocusOver: return {{"move 5 5", "tick 10", "focus"}, "blur"};
+    }
+    return {};
+}
+
+using StopCase = FadeCase<StopBy>;
+using FadeStop = FadeBy<StopBy>;
 
 TEST_P(FadeStop, EventDrivenStop) {
-    const StopCase c = GetParam();
-    Colours(0x000000, 0x0000FF, 10);
-    btn().SetTextFadeEvents(c.events);
+    const StopCase& c = Prepare();
     btn().TextFade_Start();
-    std::size_t mark = 0;
-    switch (c.trigger) {
-    case StopBy::Leave:
-        Do("move 5 5");
-        Do("tick 10");
-        Do("away");
-        mark = Mark();
-        Do("tick 10");
-        break;
-    case StopBy::LeaveFocused:
-        Do("focus");
-        Do("move 5 5");
-        Do("tick 10");
-        Do("away");
-        mark = Mark();
-        Do("tick 10");
-        break;
-    case StopBy::ExitFocus:
-        Do("focus");
-        mark = Mark();
-        Do("blur");
-        break;
-    case StopBy::ExitFocusOver:
-        Do("move 5 5");
-        Do("tick 10");
-        Do("focus");
-        mark = Mark();
-        Do("blur");
-        break;
-    }
-    EXPECT_EQ(btn().IsFading(), !c.stops);
-    EXPECT_EQ(Count(ScriptLines(mark), "event TextFadeEnd"), c.stops ? 1 : 0);
+    const StopInputs inputs = Inputs(c.trigger);
+    DoAll(inputs.before);
+    const std::size_t mark = Mark();
+    Do(inputs.trigger);
+    EXPECT_EQ(btn().IsFading(), !c.happens);
+    EXPECT_EQ(Count(ScriptLines(mark), "event TextFadeEnd"), c.happens ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -330,10 +339,7 @@ TEST_F(LoadedFade, SpeedOf32767TurnsAfter32768Ticks) {
     btn().SetTextFadeCycle(1);
     btn().TextFade_Start();
     EXPECT_EQ(btn().Fade().dR, 0);  // 255 / 32767 rounds to 0
-    for (int i = 0; i < 32767; ++i) {
-        btn().TimerTick(TimerId::Fading);
-        if (i % 4096 == 0) form.ClearLog();
-    }
+    FadeTicks(32767, 4096);
     EXPECT_EQ(btn().Fade().stepCounter, 32767);
     EXPECT_EQ(btn().Fade().halfCycleCounter, 0);
     btn().TimerTick(TimerId::Fading);
@@ -345,10 +351,7 @@ TEST_F(LoadedFade, SpeedOf32767TurnsAfter32768Ticks) {
         if (event == "TextFadeEnd") ++ends;
         return 0;
     });
-    for (int i = 0; i < 32768; ++i) {
-        btn().TimerTick(TimerId::Fading);
-        if (i % 4096 == 0) form.ClearLog();
-    }
+    FadeTicks(32768, 4096);
     EXPECT_FALSE(btn().IsFading());
     EXPECT_EQ(ends, 1);
 }
@@ -363,16 +366,19 @@ protected:
         TextFade::SetUp();
         form.snapshotRepaints = false;
     }
+    // At speed 1 a half cycle is two ticks.
+    void HalfCycles(int halves) {
+        for (int half = 0; half < halves; ++half) {
+            btn().TimerTick(TimerId::Fading);
+            btn().TimerTick(TimerId::Fading);
+            if (half % 10000 == 0) form.ClearLog();
+        }
+    }
 };
 
 TEST_F(LongFade, FortyThousandHalfCyclesKeepFadingAndLimitsStillWork) {
-    Colours(0x000000, 0x0000FF, 1);  // dR = 255: 255, 255 | 0, 0 | 255, 255 ...
-    btn().TextFade_Start();
-    for (int half = 0; half < 40000; ++half) {
-        btn().TimerTick(TimerId::Fading);
-        btn().TimerTick(TimerId::Fading);
-        if (half % 10000 == 0) form.ClearLog();
-    }
+    StartBlackToRed(1);  // dR = 255: 255, 255 | 0, 0 | 255, 255 ...
+    HalfCycles(40000);
     form.ClearLog();
     EXPECT_TRUE(btn().IsFading());
     EXPECT_EQ(btn().Fade().halfCycleCounter, 40000);
@@ -393,13 +399,8 @@ TEST_F(LongFade, FortyThousandHalfCyclesKeepFadingAndLimitsStillWork) {
 }
 
 TEST_F(LongFade, HalfCycleCounterHoldsAtTwiceTheLargestLimit) {
-    Colours(0x000000, 0x0000FF, 1);
-    btn().TextFade_Start();
-    for (int half = 0; half < 70000; ++half) {
-        btn().TimerTick(TimerId::Fading);
-        btn().TimerTick(TimerId::Fading);
-        if (half % 10000 == 0) form.ClearLog();
-    }
+    StartBlackToRed(1);
+    HalfCycles(70000);
     EXPECT_TRUE(btn().IsFading());
     EXPECT_EQ(btn().Fade().halfCycleCounter, 2 * 32767);
     // still alternating every half cycle

@@ -1,5 +1,5 @@
 // 3d, flat and Shaped faces, pixel by pixel.
-#include "tests/render/faces/FaceCanvas.h"
+#include "tests/render/faces/FaceTestSupport.h"
 
 namespace vemmix::test {
 namespace {
@@ -13,246 +13,172 @@ const std::map<char, COLORREF> kLegend = {
     {'L', kLight},       {'F', kBack},   {'d', kDown},       {'o', kOver},
 };
 
-TEST(ThreeDUp, BorderWidthOneLeavesRightAndBottomInnerPixelsUnpainted) {
+enum class Paint { Up, Down };
+
+// One face painted into a bitmap of its own size, and the picture it makes.
+struct PictureCase {
+    const char* name;
+    Paint paint;
+    FaceState state;
+    VBool border;
+    std::vector<std::string> picture;
+};
+
+class ClassicPicture : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(ClassicPicture, MatchesPixelForPixel) {
+    const PictureCase& k = GetParam();
+    FaceCanvas c(k.state.width, k.state.height);
+    if (k.paint == Paint::Up)
+        c.Up(k.state, k.border);
+    else
+        c.Down(k.state, k.border);
+    EXPECT_TRUE(c.Matches(k.picture, kLegend));
+}
+
+const PictureCase kPictures[] = {
     // The outer right and bottom edges fall outside the bitmap; the inner
     // shadow lines form the visible edge and no dark-shadow pixel shows.
-    FaceCanvas c(10, 8);
-    c.Up(TestState(kThreeD, 10, 8), kTrue);
-    EXPECT_TRUE(c.Matches({"BBBBBBBBBB",
-                           "BLLLLLLLLS",
-                           "BLFFFFFF.S",
-                           "BLFFFFFF.S",
-                           "BLFFFFFF.S",
-                           "BLFFFFFF.S",
-                           "BL.......S",
-                           "B.SSSSSSSS"},
-                          kLegend));
-}
-
-TEST(ThreeDUp, DefaultButtonHasDarkOuterFrameAndEdgesOneFurtherIn) {
-    FaceCanvas c(10, 8);
-    FaceState s = TestState(kThreeD, 10, 8);
-    s.displayAsDefault = true;
-    c.Up(s, kTrue);
-    EXPECT_TRUE(c.Matches({"DDDDDDDDDD",
-                           "DBBBBBBBBD",
-                           "DBLLLLLLSD",
-                           "DBLFFFF.SD",
-                           "DBLFFFF.SD",
-                           "DBL.....SD",
-                           "DB.SSSSSSD",
-                           "DDDDDDDDDD"},
-                          kLegend));
-}
-
-TEST(ThreeDUp, WithoutBorderIsPlainFaceInsetForTheDefaultButton) {
-    FaceCanvas c(6, 4);
-    c.Up(TestState(kThreeD, 6, 4), kFalse);
-    EXPECT_TRUE(c.Matches({"FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}, kLegend));
-
-    FaceState s = TestState(kThreeD, 6, 4);
-    s.displayAsDefault = true;
-    c.Clear();
-    c.Up(s, kFalse);
-    EXPECT_TRUE(c.Matches({"DDDDDD", "DFFFFD", "DFFFFD", "DDDDDD"}, kLegend));
-}
-
-TEST(ThreeDUp, DropDownSeparatorIsDrawnWhateverTheBorder) {
-    FaceCanvas c(12, 6);
-    FaceState s = TestState(kThreeD, 12, 6);
-    s.appearanceMode = 2;
-    s.dropDownWidth = 4;
-    c.Up(s, kFalse);
-    EXPECT_TRUE(c.Matches({"FFFFFFFFDBFF",
-                           "FFFFFFFFDBFF",
-                           "FFFFFFFFDBFF",
-                           "FFFFFFFFDBFF",
-                           "FFFFFFFFDBFF",
-                           "FFFFFFFFDFFF"},
-                          kLegend));
-}
-
-TEST(ThreeDDown, PushedSeparatorMovesByDepth) {
-    FaceCanvas c(16, 7);
-    FaceState s = TestState(kThreeD, 16, 7);
-    s.pressed = kTrue;
-    s.appearanceMode = 2;
-    s.dropDownWidth = 6;
-    s.depth = 2;
-    c.Down(s, kTrue);
+    {"ThreeDUp_BorderWidthOneLeavesRightAndBottomInnerPixelsUnpainted", Paint::Up,
+     StateOf(kThreeD, 10, 8), kTrue,
+     {"BBBBBBBBBB",
+      "BLLLLLLLLS",
+      "BLFFFFFF.S",
+      "BLFFFFFF.S",
+      "BLFFFFFF.S",
+      "BLFFFFFF.S",
+      "BL.......S",
+      "B.SSSSSSSS"}},
+    {"ThreeDUp_DefaultButtonHasDarkOuterFrameAndEdgesOneFurtherIn", Paint::Up,
+     StateOf(kThreeD, 10, 8).AsDefault(), kTrue,
+     {"DDDDDDDDDD",
+      "DBBBBBBBBD",
+      "DBLLLLLLSD",
+      "DBLFFFF.SD",
+      "DBLFFFF.SD",
+      "DBL.....SD",
+      "DB.SSSSSSD",
+      "DDDDDDDDDD"}},
+    {"ThreeDUp_WithoutBorderIsPlainFace", Paint::Up,
+     StateOf(kThreeD, 6, 4), kFalse,
+     {"FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}},
+    {"ThreeDUp_WithoutBorderIsInsetForTheDefaultButton", Paint::Up,
+     StateOf(kThreeD, 6, 4).AsDefault(), kFalse,
+     {"DDDDDD", "DFFFFD", "DFFFFD", "DDDDDD"}},
+    {"ThreeDUp_DropDownSeparatorIsDrawnWhateverTheBorder", Paint::Up,
+     StateOf(kThreeD, 12, 6).DropDown(4), kFalse,
+     {"FFFFFFFFDBFF",
+      "FFFFFFFFDBFF",
+      "FFFFFFFFDBFF",
+      "FFFFFFFFDBFF",
+      "FFFFFFFFDBFF",
+      "FFFFFFFFDFFF"}},
     // Released, the pair sits at columns 10 and 11 from row 0; pushed with
     // Depth 2 it sits at columns 12 and 13 from row 2.
-    EXPECT_TRUE(c.Matches({"DDDDDDDDDDDDDDDD",
-                           "DSSSSSSSSSSSSSSD",
-                           "DSddddddddddDBSD",
-                           "DSddddddddddDBSD",
-                           "DSddddddddddDBSD",
-                           "DSSSSSSSSSSSDBSD",
-                           "DDDDDDDDDDDDDDDD"},
-                          {{'D', kDarkShadow}, {'S', kShadow}, {'d', kDown}, {'B', kBorder}}));
-}
+    {"ThreeDDown_PushedSeparatorMovesByDepth", Paint::Down,
+     StateOf(kThreeD, 16, 7).Pressed().DropDown(6).Depth(2), kTrue,
+     {"DDDDDDDDDDDDDDDD",
+      "DSSSSSSSSSSSSSSD",
+      "DSddddddddddDBSD",
+      "DSddddddddddDBSD",
+      "DSddddddddddDBSD",
+      "DSSSSSSSSSSSDBSD",
+      "DDDDDDDDDDDDDDDD"}},
+    {"ThreeDDown_ToggledOnHasTwoToneEdges", Paint::Down,
+     StateOf(kThreeD, 8, 6).ToggledOn(), kTrue,
+     {"DDDDDDDD",
+      "DSSSSSSB",
+      "DSddddLB",
+      "DSddddLB",
+      "DSLLLLLB",
+      "DBBBBBBB"}},
+    // The main interior is filled with FaceColor rather than left as a
+    // bare frame over the background.
+    {"ThreeDDown_ZonePressWithBorderFillsTheMainInterior", Paint::Down,
+     StateOf(kThreeD, 14, 8).ZonePress(6), kTrue,
+     {"BBBBBBBBDDDDDD",
+      "BLLLLLLLDSSSSD",
+      "BLddddddDSddSD",
+      "BLddddddDSddSD",
+      "BLddddddDSddSD",
+      "BLddddddDSddSD",
+      "BLSSSSSSDSSSSD",
+      "BDDDDDDDDDDDDD"}},
+    {"ThreeDDown_ZonePressWithoutBorderIsPlainFace", Paint::Down,
+     StateOf(kThreeD, 8, 4).ZonePress(3), kFalse,
+     {"dddddddd", "dddddddd", "dddddddd", "dddddddd"}},
+    {"FlatUp_DropDownWithoutBorderDrawsNoSeparator", Paint::Up,
+     StateOf(kFlat, 10, 4).DropDown(4), kFalse,
+     {"FFFFFFFFFF", "FFFFFFFFFF", "FFFFFFFFFF", "FFFFFFFFFF"}},
+    {"FlatUp_DropDownWithBorderDrawsTheSeparator", Paint::Up,
+     StateOf(kFlat, 10, 4).DropDown(4), kTrue,
+     {"BBBBBBBBBB", "BFFFFFBFFB", "BFFFFFBFFB", "BBBBBBBBBB"}},
+    {"FlatUp_BorderWidthIsTheOutlineWidth", Paint::Up,
+     StateOf(kFlat, 8, 6).BorderWidth(2), kTrue,
+     {"BBBBBBBB",
+      "BBBBBBBB",
+      "BBFFFFBB",
+      "BBFFFFBB",
+      "BBBBBBBB",
+      "BBBBBBBB"}},
+    {"FlatDown_PushedUsesDarkShadowOutline", Paint::Down,
+     StateOf(kFlat, 10, 4).Pressed().DropDown(4), kTrue,
+     {"DDDDDDDDDD", "DdddddDddD", "DdddddDddD", "DDDDDDDDDD"}},
+    {"FlatDown_ToggledOnUsesBorderOutline", Paint::Down,
+     StateOf(kFlat, 6, 4).ToggledOn(), kTrue,
+     {"BBBBBB", "BddddB", "BddddB", "BBBBBB"}},
+    {"FlatDown_ZonePressWithoutBorderFillsTheFace", Paint::Down,
+     StateOf(kFlat, 10, 4).ZonePress(4), kFalse,
+     {"ddddddDddd", "ddddddDddd", "ddddddDddd", "ddddddDddd"}},
+    {"FlatDown_ZonePressWithBorderOutlinesTheZone", Paint::Down,
+     StateOf(kFlat, 10, 4).ZonePress(4), kTrue,
+     {"BBBBBBDDDD", "BdddddDddD", "BdddddDddD", "BBBBBBDDDD"}},
+};
 
-TEST(ThreeDDown, ToggledOnHasTwoToneEdges) {
-    FaceCanvas c(8, 6);
-    FaceState s = TestState(kThreeD, 8, 6);
-    s.appearanceMode = 1;
-    s.toggleValue = kTrue;
-    c.Down(s, kTrue);
-    EXPECT_TRUE(c.Matches({"DDDDDDDD",
-                           "DSSSSSSB",
-                           "DSddddLB",
-                           "DSddddLB",
-                           "DSLLLLLB",
-                           "DBBBBBBB"},
-                          {{'D', kDarkShadow}, {'S', kShadow}, {'d', kDown}, {'B', kBorder},
-                           {'L', kLight}}));
-}
+INSTANTIATE_TEST_SUITE_P(Faces, ClassicPicture, ::testing::ValuesIn(kPictures),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ThreeDDown, PushedToggleModeUsesDownColourEvenWhenDisabled) {
     FaceCanvas c(6, 6);
-    FaceState s = TestState(kThreeD, 6, 6);
-    s.appearanceMode = 1;
-    s.pressed = kTrue;
-    s.enabled = false;
-    c.Down(s, kTrue);
-    EXPECT_EQ(c.At(2, 2), kDown);
-    EXPECT_EQ(c.At(0, 0), kDarkShadow);
-    EXPECT_EQ(c.At(1, 1), kShadow);
+    c.Down(StateOf(kThreeD, 6, 6).ToggleMode().Pressed().Disabled(), kTrue);
+    ExpectPixels(c, {
+        {2, 2, kDown},
+        {0, 0, kDarkShadow},
+        {1, 1, kShadow},
+    });
 }
 
-TEST(ThreeDDown, ZonePressWithBorderFillsTheMainInterior) {
-    // The main interior is filled with FaceColor rather than left as a
-    // bare frame over the background.
-    FaceCanvas c(14, 8);
-    FaceState s = TestState(kThreeD, 14, 8);
-    s.appearanceMode = 2;
-    s.pressed = kTrue;
-    s.inDropDown = kTrue;
-    s.dropDownWidth = 6;
-    c.Down(s, kTrue);
-    EXPECT_TRUE(c.Matches({"BBBBBBBBDDDDDD",
-                           "BLLLLLLLDSSSSD",
-                           "BLddddddDSddSD",
-                           "BLddddddDSddSD",
-                           "BLddddddDSddSD",
-                           "BLddddddDSddSD",
-                           "BLSSSSSSDSSSSD",
-                           "BDDDDDDDDDDDDD"},
-                          {{'B', kBorder}, {'D', kDarkShadow}, {'S', kShadow}, {'L', kLight},
-                           {'d', kDown}}));
-}
-
-TEST(ThreeDDown, ZonePressWithoutBorderIsPlainFace) {
-    FaceCanvas c(8, 4);
-    FaceState s = TestState(kThreeD, 8, 4);
-    s.appearanceMode = 2;
-    s.pressed = kTrue;
-    s.inDropDown = kTrue;
-    s.dropDownWidth = 3;
-    c.Down(s, kFalse);
-    EXPECT_TRUE(c.Matches({"dddddddd", "dddddddd", "dddddddd", "dddddddd"}, kLegend));
-}
-
-TEST(FlatUp, DropDownWithoutBorderDrawsNoSeparator) {
-    FaceCanvas c(10, 4);
-    FaceState s = TestState(kFlat, 10, 4);
-    s.appearanceMode = 2;
-    s.dropDownWidth = 4;
-    c.Up(s, kFalse);
-    EXPECT_TRUE(c.Matches({"FFFFFFFFFF", "FFFFFFFFFF", "FFFFFFFFFF", "FFFFFFFFFF"}, kLegend));
-
-    c.Clear();
-    c.Up(s, kTrue);
-    EXPECT_TRUE(c.Matches({"BBBBBBBBBB", "BFFFFFBFFB", "BFFFFFBFFB", "BBBBBBBBBB"}, kLegend));
-}
-
-TEST(FlatUp, BorderWidthIsTheOutlineWidth) {
-    FaceCanvas c(8, 6);
-    FaceState s = TestState(kFlat, 8, 6);
-    s.borderWidth = 2;
-    c.Up(s, kTrue);
-    EXPECT_TRUE(c.Matches({"BBBBBBBB",
-                           "BBBBBBBB",
-                           "BBFFFFBB",
-                           "BBFFFFBB",
-                           "BBBBBBBB",
-                           "BBBBBBBB"},
-                          kLegend));
-}
-
-TEST(FlatDown, PushedUsesDarkShadowOutline) {
-    FaceCanvas c(10, 4);
-    FaceState s = TestState(kFlat, 10, 4);
-    s.pressed = kTrue;
-    s.appearanceMode = 2;
-    s.dropDownWidth = 4;
-    c.Down(s, kTrue);
-    EXPECT_TRUE(c.Matches({"DDDDDDDDDD", "DdddddDddD", "DdddddDddD", "DDDDDDDDDD"}, kLegend));
-}
-
-TEST(FlatDown, ToggledOnUsesBorderOutline) {
+// Paints every appearance in `appearances` released and pressed into one
+// bitmap and checks that none of them drew or generated anything.
+template <typename Appearances, typename MakeUp, typename MakeDown>
+void ExpectNothingDrawn(const Appearances& appearances, MakeUp up, MakeDown down) {
     FaceCanvas c(6, 4);
-    FaceState s = TestState(kFlat, 6, 4);
-    s.appearanceMode = 1;
-    s.toggleValue = kTrue;
-    c.Down(s, kTrue);
-    EXPECT_TRUE(c.Matches({"BBBBBB", "BddddB", "BddddB", "BBBBBB"}, kLegend));
-}
-
-TEST(FlatDown, ZonePressWithoutBorderFillsTheFace) {
-    FaceCanvas c(10, 4);
-    FaceState s = TestState(kFlat, 10, 4);
-    s.appearanceMode = 2;
-    s.pressed = kTrue;
-    s.inDropDown = kTrue;
-    s.dropDownWidth = 4;
-    c.Down(s, kFalse);
-    EXPECT_TRUE(c.Matches({"ddddddDddd", "ddddddDddd", "ddddddDddd", "ddddddDddd"}, kLegend));
-}
-
-TEST(FlatDown, ZonePressWithBorderOutlinesTheZone) {
-    FaceCanvas c(10, 4);
-    FaceState s = TestState(kFlat, 10, 4);
-    s.appearanceMode = 2;
-    s.pressed = kTrue;
-    s.inDropDown = kTrue;
-    s.dropDownWidth = 4;
-    c.Down(s, kTrue);
-    EXPECT_TRUE(c.Matches({"BBBBBBDDDD", "BdddddDddD", "BdddddDddD", "BBBBBBDDDD"}, kLegend));
+    for (std::int32_t appearance : appearances) {
+        c.Up(up(appearance), kTrue);
+        c.Down(down(appearance), kTrue);
+    }
+    EXPECT_TRUE(c.Matches({"......", "......", "......", "......"}, kLegend));
+    EXPECT_TRUE(c.ramp.empty());
 }
 
 TEST(Shaped, NeitherRendererDraws) {
-    FaceCanvas c(6, 4);
-    FaceState s = TestState(kShaped, 6, 4);
-    c.Up(s, kTrue);
-    s.pressed = kTrue;
-    c.Down(s, kTrue);
-    EXPECT_TRUE(c.Matches({"......", "......", "......", "......"}, kLegend));
+    ExpectNothingDrawn(
+        std::vector<std::int32_t>{kShaped}, [](std::int32_t a) { return FaceState(StateOf(a, 6, 4)); },
+        [](std::int32_t a) { return FaceState(StateOf(a, 6, 4).Pressed()); });
 }
 
 TEST(FaceDispatch, AppearanceOutsideTheEnumerationDrawsNothing) {
-    FaceCanvas c(6, 4);
-    for (std::int32_t appearance : {-1, 10, 1000}) {
-        FaceState s = TestState(appearance, 6, 4);
-        c.Up(s, kTrue);
-        s.pressed = kTrue;
-        c.Down(s, kTrue);
-    }
-    EXPECT_TRUE(c.Matches({"......", "......", "......", "......"}, kLegend));
-    EXPECT_TRUE(c.ramp.empty());
+    ExpectNothingDrawn(
+        std::vector<std::int32_t>{-1, 10, 1000},
+        [](std::int32_t a) { return FaceState(StateOf(a, 6, 4)); },
+        [](std::int32_t a) { return FaceState(StateOf(a, 6, 4).Pressed()); });
 }
 
 TEST(FaceDispatch, ZeroWidthOrHeightDrawsNothing) {
-    FaceCanvas c(6, 4);
-    for (std::int32_t appearance = 0; appearance < 10; ++appearance) {
-        FaceState s = TestState(appearance, 0, 4);
-        c.Up(s, kTrue);
-        s = TestState(appearance, 6, 0);
-        s.pressed = kTrue;
-        c.Down(s, kTrue);
-    }
-    EXPECT_TRUE(c.Matches({"......", "......", "......", "......"}, kLegend));
-    EXPECT_TRUE(c.ramp.empty());
+    ExpectNothingDrawn(
+        std::vector<std::int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+        [](std::int32_t a) { return FaceState(StateOf(a, 0, 4)); },
+        [](std::int32_t a) { return FaceState(StateOf(a, 6, 0).Pressed()); });
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The shared patterns and the state colour: FaceColor, rounding, the step
 // of the scan-line gradient and the skipped statements.
-#include "tests/render/faces/FaceCanvas.h"
+#include "tests/render/faces/FaceTestSupport.h"
 
 namespace vemmix::test {
 namespace {
@@ -20,12 +20,7 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
 struct FaceColorCase {
     const char* name;
     FaceKind kind;
-    bool enabled;
-    VBool pressed;
-    std::int32_t mode;
-    VBool toggleValue;
-    VBool over;
-    VBool focus;
+    Situation situation;
     COLORREF want;
 };
 
@@ -33,48 +28,39 @@ class FaceColorChoice : public ::testing::TestWithParam<FaceColorCase> {};
 
 TEST_P(FaceColorChoice, FirstMatchWins) {
     const FaceColorCase& k = GetParam();
-    FaceCanvas c(4, 4);
-    FaceState s = TestState(0, 4, 4);
-    s.enabled = k.enabled;
-    s.pressed = k.pressed;
-    s.appearanceMode = k.mode;
-    s.toggleValue = k.toggleValue;
-    s.mouseOver = k.over;
-    s.hasFocus = k.focus;
-    FaceTarget t = c.Target();
-    FacePatterns f(s, t, k.kind);
-    EXPECT_EQ(f.FaceColor(), k.want);
+    FaceState s = StateOf(0, 4, 4);
+    Apply(s, k.situation);
+    PatternPaint p(s, k.kind);
+    EXPECT_EQ(p.f.FaceColor(), k.want);
 }
 
 constexpr VBool T = kTrue;
 constexpr VBool F = kFalse;
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FaceColorChoice,
-    ::testing::Values(
-        //             name                    face            enabled pressed mode toggle over focus  colour
-        FaceColorCase{"UpRest",                FaceKind::Up,   true,  F, 0, F, F, F, kBack},
-        FaceColorCase{"UpFocus",               FaceKind::Up,   true,  F, 0, F, F, T, kFocus},
-        FaceColorCase{"UpHoverBeatsFocus",     FaceKind::Up,   true,  F, 0, F, T, T, kOver},
-        FaceColorCase{"UpDisabledBeatsHover",  FaceKind::Up,   false, F, 0, F, T, T, kDisabled},
-        FaceColorCase{"UpIgnoresPressed",      FaceKind::Up,   true,  T, 0, F, F, F, kBack},
-        FaceColorCase{"DownPressed",           FaceKind::Down, true,  T, 0, F, F, F, kDown},
-        FaceColorCase{"DownPressedUnderPointer", FaceKind::Down, true, T, 0, F, T, T, kDown},
-        FaceColorCase{"DownToggledOnAway",     FaceKind::Down, true,  F, 1, T, F, F, kDown},
-        FaceColorCase{"DownToggledOnHovered",  FaceKind::Down, true,  F, 1, T, T, F, kDown},
-        FaceColorCase{"DownToggleValueStandardMode", FaceKind::Down, true, F, 0, T, T, F, kOver},
-        FaceColorCase{"DownDisabledBeatsPressed", FaceKind::Down, false, T, 0, F, T, T, kDisabled},
-        FaceColorCase{"DownDisabledBeatsToggled", FaceKind::Down, false, F, 1, T, F, F, kDisabled},
-        FaceColorCase{"DownFocusOnly",         FaceKind::Down, true,  F, 0, F, F, T, kFocus},
-        FaceColorCase{"DownRest",              FaceKind::Down, true,  F, 2, F, F, F, kBack}),
-    [](const auto& info) { return std::string(info.param.name); });
+const FaceColorCase kFaceColorCases[] = {
+    // name                          face            {enabled, pressed, mode, toggle, over, focus}  colour
+    {"UpRest",                       FaceKind::Up,   {true,  F, 0, F, F, F}, kBack},
+    {"UpFocus",                      FaceKind::Up,   {true,  F, 0, F, F, T}, kFocus},
+    {"UpHoverBeatsFocus",            FaceKind::Up,   {true,  F, 0, F, T, T}, kOver},
+    {"UpDisabledBeatsHover",         FaceKind::Up,   {false, F, 0, F, T, T}, kDisabled},
+    {"UpIgnoresPressed",             FaceKind::Up,   {true,  T, 0, F, F, F}, kBack},
+    {"DownPressed",                  FaceKind::Down, {true,  T, 0, F, F, F}, kDown},
+    {"DownPressedUnderPointer",      FaceKind::Down, {true,  T, 0, F, T, T}, kDown},
+    {"DownToggledOnAway",            FaceKind::Down, {true,  F, 1, T, F, F}, kDown},
+    {"DownToggledOnHovered",         FaceKind::Down, {true,  F, 1, T, T, F}, kDown},
+    {"DownToggleValueStandardMode",  FaceKind::Down, {true,  F, 0, T, T, F}, kOver},
+    {"DownDisabledBeatsPressed",     FaceKind::Down, {false, T, 0, F, T, T}, kDisabled},
+    {"DownDisabledBeatsToggled",     FaceKind::Down, {false, F, 1, T, F, F}, kDisabled},
+    {"DownFocusOnly",                FaceKind::Down, {true,  F, 0, F, F, T}, kFocus},
+    {"DownRest",                     FaceKind::Down, {true,  F, 2, F, F, F}, kBack},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, FaceColorChoice, ::testing::ValuesIn(kFaceColorCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScanLineGradient, DivisorZeroKeepsTheStepOfAnEarlierGradient) {
-    FaceCanvas c(8, 12);
-    c.ramp = SyntheticRamp(20);
-    FaceState s = TestState(3, 8, 12);
-    FaceTarget t = c.Target();
-    FacePatterns f(s, t, FaceKind::Up);
+    PatternPaint p(StateOf(3, 8, 12), FaceKind::Up, SyntheticRamp(20));
+    FacePatterns& f = p.f;
     EXPECT_EQ(f.Step(), 0.0f);  // every paint starts at 0
     f.ScanLineGradient(0, 0, 1, 0, 8, 5, 2);  // step 2.5
     EXPECT_EQ(f.Step(), 2.5f);
@@ -82,7 +68,7 @@ TEST(ScanLineGradient, DivisorZeroKeepsTheStepOfAnEarlierGradient) {
     EXPECT_EQ(f.Step(), 2.5f);
     // rows 4 + i take R[2.5 i]: 0, 2 (2.5 -> 2), 5, 8 (7.5 -> 8), 10, 12 (12.5 -> 12)
     const int entry[] = {0, 2, 5, 8, 10, 12};
-    for (int i = 0; i <= 5; ++i) EXPECT_EQ(c.At(3, 4 + i), c.ramp[entry[i]]) << i;
+    for (int i = 0; i <= 5; ++i) EXPECT_EQ(p.canvas.At(3, 4 + i), p.canvas.ramp[entry[i]]) << i;
 }
 
 TEST(ScanLineGradient, DivisorZeroAtTheStartOfAPaintUsesStepZero) {
@@ -101,10 +87,8 @@ TEST(ScanLineGradient, DivisorZeroAtTheStartOfAPaintUsesStepZero) {
 }
 
 TEST(ScanLineGradient, StepIsSinglePrecision) {
-    FaceCanvas c(4, 4);
-    FaceState s = TestState(3, 4, 4);
-    FaceTarget t = c.Target();
-    FacePatterns f(s, t, FaceKind::Up);
+    PatternPaint p(StateOf(3, 4, 4));
+    FacePatterns& f = p.f;
     f.ComputeStep(16, 15);
     EXPECT_EQ(f.Step(), static_cast<float>(16.0 / 15.0));
     EXPECT_NE(static_cast<double>(f.Step()), 16.0 / 15.0);
@@ -115,14 +99,10 @@ TEST(ScanLineGradient, IndexOutsideTheRampSkipsThatLineOnly) {
     // rows whose entry is 10 or more are skipped, the rest are drawn.
     FaceCanvas c(40, 20);
     c.ramp = SyntheticRamp(10);
-    FaceState s = TestState(3, 40, 20);
-    s.appearanceMode = 2;
-    s.pressed = kTrue;
-    s.inDropDown = kTrue;
-    c.Down(s);
-    const int entry[] = {1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+    c.Down(StateOf(3, 40, 20).ZonePress());
     for (int row = 1; row <= 16; ++row) {
-        const COLORREF want = entry[row - 1] < 10 ? c.ramp[entry[row - 1]] : kTransparent;
+        const int entry = kSixteenOverFifteen[row - 1];
+        const COLORREF want = entry < 10 ? c.ramp[entry] : kTransparent;
         EXPECT_EQ(c.At(10, row), want) << "row " << row;
     }
     // R[17], R[18], R[19] of the shading are out of range too; R[13] and R[9] of
@@ -133,10 +113,9 @@ TEST(ScanLineGradient, IndexOutsideTheRampSkipsThatLineOnly) {
 }
 
 TEST(GuardedStatements, CoordinatesBeyondThirtyTwoBitsSkipTheStatement) {
-    FaceCanvas c(4, 4);
-    FaceState s = TestState(3, 4, 4);
-    FaceTarget t = c.Target();
-    FacePatterns f(s, t, FaceKind::Up);
+    PatternPaint p(StateOf(3, 4, 4));
+    FacePatterns& f = p.f;
+    const FaceCanvas& c = p.canvas;
     f.Rect(0, 0, std::int64_t{1} << 32, 4, 1, kBorder, kBorder);
     f.Line(0, 1, std::int64_t{-1} << 33, 1, kBorder);
     f.Frame(0, 0, 4, std::int64_t{1} << 31, kBorder);
@@ -151,11 +130,7 @@ TEST(ThreeDFace, SixteenBitOverflowSkipsTheStatementsThatUseIt) {
     // 2BW overflows for BW 16384: the frames and fills at 2BW are skipped
     // while those at BW are still drawn.
     FaceCanvas c(8, 6);
-    FaceState s = TestState(0, 8, 6);
-    s.appearanceMode = 1;
-    s.toggleValue = kTrue;
-    s.borderWidth = 16384;
-    c.Down(s, kTrue);
+    c.Down(StateOf(0, 8, 6).ToggledOn().BorderWidth(16384), kTrue);
     EXPECT_TRUE(c.Matches({"DDDDDDDD",
                            "D......D",
                            "D......D",
@@ -166,24 +141,17 @@ TEST(ThreeDFace, SixteenBitOverflowSkipsTheStatementsThatUseIt) {
 }
 
 TEST(CornerStep, SetsInnerCornersAndClearsOuterOnes) {
-    FaceCanvas c(5, 4);
-    FaceState s = TestState(3, 5, 4);
-    FaceTarget t = c.Target();
-    FacePatterns f(s, t, FaceKind::Up);
-    f.Rect(0, 0, 5, 4, 1, kBack, kBack);
-    f.CornerStep(kBorder);
-    EXPECT_TRUE(c.Matches({".FFF.", "FBFBF", "FBFBF", ".FFF."},
+    PatternPaint p(StateOf(3, 5, 4));
+    p.f.Rect(0, 0, 5, 4, 1, kBack, kBack);
+    p.f.CornerStep(kBorder);
+    EXPECT_TRUE(p.canvas.Matches({".FFF.", "FBFBF", "FBFBF", ".FFF."},
                           {{'.', kTransparent}, {'F', kBack}, {'B', kBorder}}));
 }
 
 TEST(SeparatorPair, TwoLinesOfBorderWidth) {
-    FaceCanvas c(12, 8);
-    FaceState s = TestState(3, 12, 8);
-    s.borderWidth = 2;
-    s.dropDownWidth = 6;
-    FaceTarget t = c.Target();
-    FacePatterns f(s, t, FaceKind::Up);
-    f.SeparatorPair(kBorder, kLight);
+    PatternPaint p(StateOf(3, 12, 8).BorderWidth(2).DropDown(6));
+    p.f.SeparatorPair(kBorder, kLight);
+    const FaceCanvas& c = p.canvas;
     // width-2 pens centred on x = 6 and x = 8, from y 2 to y 6
     for (int y = 2; y <= 5; ++y) {
         EXPECT_EQ(c.At(5, y), kBorder) << y;

@@ -4,8 +4,9 @@
 // pointer take the down colour, and the released face prefers hover to
 // focus. Every style is probed where its FaceColor shows.
 #include <functional>
+#include <tuple>
 
-#include "tests/render/faces/FaceCanvas.h"
+#include "tests/render/faces/FaceTestSupport.h"
 
 namespace vemmix::test {
 namespace {
@@ -62,118 +63,137 @@ const StyleProbe kUpProbes[] = {
     {"Gradient", 9, LeftHighlight()},
 };
 
-class StateColour : public ::testing::TestWithParam<StyleProbe> {
+// Colours that tell the five states apart in every style.
+void UseStateColours(FaceCanvas& c) {
+    c.colors.m_BackRGB = kB;
+    c.colors.m_DownRGB = kD;
+    c.colors.m_OverRGB = kO;
+    c.colors.m_FocusRGB = kF;
+    c.colors.m_DisabledRGB = kX;
+}
+
+constexpr VBool T = kTrue;
+constexpr VBool F = kFalse;
+
+// A situation and the state colour the face must paint with.
+struct Expected {
+    const char* name;
+    Situation situation;
+    COLORREF want;
+};
+
+const Expected kDownSituations[] = {
+    // name                                     {enabled, pressed, mode, toggle, over, focus}  colour
+    {"DisabledWinsOverPressed",                 {false, T, 0, F, T, F}, kX},
+    {"ToggledOnAwayFromPointerUsesDownColour",  {true,  F, 1, T, F, T}, kD},
+    {"PressedUnderPointerUsesDownColour",       {true,  T, 0, F, T, T}, kD},
+};
+
+// The released face prefers hover to focus and disabled to all.
+const Expected kUpSituations[] = {
+    {"Rest",                 {true,  F, 0, F, F, F}, kB},
+    {"Focus",                {true,  F, 0, F, F, T}, kF},
+    {"HoverBeatsFocus",      {true,  F, 0, F, T, T}, kO},
+    {"DisabledBeatsHover",   {false, F, 0, F, T, T}, kX},
+};
+
+using StyleAndSituation = std::tuple<StyleProbe, Expected>;
+
+class StateColour : public ::testing::TestWithParam<StyleAndSituation> {
 protected:
     FaceCanvas c{W, H};
     FaceState s;
     void SetUp() override {
-        c.colors.m_BackRGB = kB;
-        c.colors.m_DownRGB = kD;
-        c.colors.m_OverRGB = kO;
-        c.colors.m_FocusRGB = kF;
-        c.colors.m_DisabledRGB = kX;
-        s = TestState(GetParam().appearance, W, H);
+        UseStateColours(c);
+        s = TestState(Style().appearance, W, H);
+        Apply(s, std::get<1>(GetParam()).situation);
     }
-    void PaintDown() {
-        c.Clear();
-        c.ramp.clear();
-        c.Down(s, kTrue);
-    }
+    const StyleProbe& Style() const { return std::get<0>(GetParam()); }
+    void Check() const { Style().probe(c, std::get<1>(GetParam()).want); }
 };
 
 class StateColourDown : public StateColour {};
 class StateColourUp : public StateColour {};
 
-TEST_P(StateColourDown, DisabledWinsOverPressed) {
-    s.enabled = false;
-    s.pressed = kTrue;
-    s.mouseOver = kTrue;
-    PaintDown();
-    GetParam().probe(c, kX);
+TEST_P(StateColourDown, PaintsWithTheChosenColour) {
+    c.Clear();
+    c.ramp.clear();
+    c.Down(s, kTrue);
+    Check();
 }
 
-TEST_P(StateColourDown, ToggledOnAwayFromPointerUsesDownColour) {
-    s.appearanceMode = 1;
-    s.toggleValue = kTrue;
-    s.hasFocus = kTrue;
-    PaintDown();
-    GetParam().probe(c, kD);
+TEST_P(StateColourUp, PaintsWithTheChosenColour) {
+    c.Clear();
+    c.Up(s, kTrue);
+    Check();
 }
 
-TEST_P(StateColourDown, PressedUnderPointerUsesDownColour) {
-    s.pressed = kTrue;
-    s.mouseOver = kTrue;
-    s.hasFocus = kTrue;
-    PaintDown();
-    GetParam().probe(c, kD);
+std::string StyleAndSituationName(const ::testing::TestParamInfo<StyleAndSituation>& info) {
+    return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
 }
 
-TEST_P(StateColourUp, PrefersHoverToFocusAndDisabledToAll) {
-    const struct {
-        VBool over, focus;
-        bool enabled;
-        COLORREF want;
-    } cases[] = {{kFalse, kFalse, true, kB}, {kFalse, kTrue, true, kF}, {kTrue, kTrue, true, kO},
-                 {kTrue, kTrue, false, kX}};
-    for (const auto& k : cases) {
-        s.mouseOver = k.over;
-        s.hasFocus = k.focus;
-        s.enabled = k.enabled;
-        c.Clear();
-        c.Up(s, kTrue);
-        GetParam().probe(c, k.want);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Styles, StateColourDown, ::testing::ValuesIn(kDownProbes),
-                         [](const auto& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(Styles, StateColourUp, ::testing::ValuesIn(kUpProbes),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Styles, StateColourDown,
+                         ::testing::Combine(::testing::ValuesIn(kDownProbes),
+                                            ::testing::ValuesIn(kDownSituations)),
+                         StyleAndSituationName);
+INSTANTIATE_TEST_SUITE_P(Styles, StateColourUp,
+                         ::testing::Combine(::testing::ValuesIn(kUpProbes),
+                                            ::testing::ValuesIn(kUpSituations)),
+                         StyleAndSituationName);
 
 // The ramp-based released faces take FaceColor as their ramp base where
 // the style says so.
-TEST(StateColourRamp, ReleasedFacesGenerateFromFaceColor) {
-    struct Case {
-        std::int32_t appearance;
-        VBool over, focus;
-        bool enabled;
-        std::int32_t mode;
-        COLORREF base;
-    };
-    const Case cases[] = {
-        {3, kFalse, kTrue, true, 0, kF},  {3, kTrue, kTrue, false, 0, kX},
-        {5, kFalse, kTrue, true, 1, kF},  {5, kFalse, kFalse, false, 1, kX},
-        {6, kFalse, kTrue, true, 3, kF},  {6, kFalse, kFalse, false, 3, kX},
-        {7, kFalse, kTrue, true, 8, kF},  {7, kTrue, kFalse, true, 9, kO},
-        {7, kTrue, kFalse, false, 9, kX}, {8, kFalse, kTrue, true, 7, kF},
-        {8, kTrue, kFalse, false, 4, kO},  // hovered: m_OverRGB named directly
-        {9, kFalse, kTrue, true, 11, kF}, {9, kFalse, kFalse, false, 11, kX},
-    };
-    for (const Case& k : cases) {
-        FaceCanvas c(W, H);
-        c.colors.m_BackRGB = kB;
-        c.colors.m_DownRGB = kD;
-        c.colors.m_OverRGB = kO;
-        c.colors.m_FocusRGB = kF;
-        c.colors.m_DisabledRGB = kX;
-        FaceState s = TestState(k.appearance, W, H);
-        s.mouseOver = k.over;
-        s.hasFocus = k.focus;
-        s.enabled = k.enabled;
-        c.Up(s, kTrue);
-        EXPECT_EQ(c.ramp, Ramp(k.base, k.mode)) << "appearance " << k.appearance;
-    }
+struct RampCase {
+    std::int32_t appearance;
+    VBool over, focus;
+    bool enabled;
+    std::int32_t mode;
+    COLORREF base;
+};
+
+const char* const kStyleNames[] = {"ThreeD",    "Flat",       "Shaped",       "WindowsXp",
+                                   "ExplorerXp", "Office2003", "Office2007", "VistaSunrise",
+                                   "VistaSunset", "Gradient"};
+
+std::string RampCaseName(const ::testing::TestParamInfo<RampCase>& info) {
+    const RampCase& k = info.param;
+    std::string n = std::string(kStyleNames[k.appearance]) + "_";
+    if (k.over) n += "Hover";
+    if (k.focus) n += "Focus";
+    if (!k.enabled) n += "Disabled";
+    return n;
 }
 
-TEST(StateColourRamp, OfficeRoyalDownToggledFillsWithFaceColor) {
+class StateColourRamp : public ::testing::TestWithParam<RampCase> {};
+
+TEST_P(StateColourRamp, ReleasedFacesGenerateFromFaceColor) {
+    const RampCase& k = GetParam();
+    FaceCanvas c(W, H);
+    UseStateColours(c);
+    FaceState s = TestState(k.appearance, W, H);
+    s.mouseOver = k.over;
+    s.hasFocus = k.focus;
+    s.enabled = k.enabled;
+    c.Up(s, kTrue);
+    EXPECT_EQ(c.ramp, Ramp(k.base, k.mode)) << "appearance " << k.appearance;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, StateColourRamp,
+    ::testing::Values(
+        RampCase{3, kFalse, kTrue, true, 0, kF},  RampCase{3, kTrue, kTrue, false, 0, kX},
+        RampCase{5, kFalse, kTrue, true, 1, kF},  RampCase{5, kFalse, kFalse, false, 1, kX},
+        RampCase{6, kFalse, kTrue, true, 3, kF},  RampCase{6, kFalse, kFalse, false, 3, kX},
+        RampCase{7, kFalse, kTrue, true, 8, kF},  RampCase{7, kTrue, kFalse, true, 9, kO},
+        RampCase{7, kTrue, kFalse, false, 9, kX}, RampCase{8, kFalse, kTrue, true, 7, kF},
+        RampCase{8, kTrue, kFalse, false, 4, kO},  // hovered: m_OverRGB named directly
+        RampCase{9, kFalse, kTrue, true, 11, kF}, RampCase{9, kFalse, kFalse, false, 11, kX}),
+    RampCaseName);
+
+TEST(StateColourRoyal, OfficeRoyalDownToggledFillsWithFaceColor) {
     FaceCanvas c(W, H);
     c.colors.m_DisabledRGB = kX;
-    FaceState s = TestState(5, W, H);
-    s.themeIndex = 3;
-    s.appearanceMode = 1;
-    s.toggleValue = kTrue;
-    s.enabled = false;
-    c.Down(s, kTrue);
+    c.Down(StateOf(5, W, H).Theme(3).ToggledOn().Disabled(), kTrue);
     EXPECT_EQ(c.At(W / 2, H / 2), kX);
 }
 
