@@ -126,6 +126,7 @@ std::uint32_t ValueMask(const Surface& s) { return s.bitsPerPixel == 1 ? 1u : ~0
 
 bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
             DWORD rop) {
+    if (!InDeviceSpace({x, y, width, height, sourceX, sourceY})) return false;
     const RopMasks probe = MakeRopMasks(rop, 0);
     if (probe.usesSource) {
         return StretchBlt(dest, x, y, width, height, source, sourceX, sourceY, width, height, rop);
@@ -142,6 +143,9 @@ bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
 
 bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                 int sourceY, int sourceWidth, int sourceHeight, DWORD rop) {
+    if (!InDeviceSpace({x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight})) {
+        return false;
+    }
     const RopMasks probe = MakeRopMasks(rop, 0);
     if (!probe.usesSource) return BitBlt(dest, x, y, width, height, source, 0, 0, rop);
     BlitEnds e;

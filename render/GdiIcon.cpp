@@ -46,7 +46,7 @@ bool DrawIconEx(HDC dc, int x, int y, const Icon& icon, int width, int height, u
     // Zero extents mean the icon's own size.
     if (width == 0) width = icon.width;
     if (height == 0) height = icon.height;
-    if (width < 0 || height < 0) return false;
+    if (width < 0 || height < 0 || !InDeviceSpace({x, y, width, height})) return false;
 
     const Surface s = SurfaceOf(*b);
     if (flickerFreeBrush) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace vemmix::gdi::detail {
 
@@ -101,6 +102,10 @@ std::int64_t FirstTrue(std::int64_t lo, std::int64_t hi, Pred pred) {
 }  // namespace
 
 void ThinLine(const Surface& s, POINT a, POINT b, PixelOp op) {
+    if (std::max(a.x, b.x) < 0 || std::min(a.x, b.x) >= s.width || std::max(a.y, b.y) < 0 ||
+        std::min(a.y, b.y) >= s.height) {
+        return;  // wholly beside the surface
+    }
     if (a.y == b.y) {
         // Drawn from the start towards the end, end excluded: reversed, the
         // span moves one pixel right.
@@ -190,6 +195,12 @@ CoverageMask::CoverageMask(const Surface& s, const RECT& box) {
     }
 }
 
+bool CoverageMask::Reaches(POINT a, POINT b, int margin) const {
+    return !Empty() && std::min(a.x, b.x) - margin < m_Box.right &&
+           std::max(a.x, b.x) + margin >= m_Box.left && std::min(a.y, b.y) - margin < m_Box.bottom &&
+           std::max(a.y, b.y) + margin >= m_Box.top;
+}
+
 void CoverageMask::AddSpan(int y, int x0, int x1) {
     if (y < m_Box.top || y >= m_Box.bottom) return;
     x0 = std::max(x0, m_Box.left);
@@ -207,8 +218,8 @@ void CoverageMask::AddRect(const RECT& r) {
 
 void CoverageMask::AddRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth,
                                       int ellipseHeight) {
-    ForEachRoundRectRow(left, top, right, bottom, ellipseWidth, ellipseHeight,
-                        [this](int y, int x0, int x1) { AddSpan(y, x0, x1); });
+    ForEachRoundRectRow(left, top, right, bottom, ellipseWidth, ellipseHeight, m_Box.top,
+                        m_Box.bottom, [this](int y, int x0, int x1) { AddSpan(y, x0, x1); });
 }
 
 namespace {
@@ -218,12 +229,13 @@ namespace {
 struct PolygonEdge {
     int yTop = 0;
     int yBottom = 0;  // first scan line no longer covered
-    int x = 0;
-    int d = 0, m = 0, m1 = 0, incr1 = 0, incr2 = 0;
+    std::int64_t x = 0;
+    std::int64_t dx = 0, dy = 0;
+    std::int64_t d = 0, m = 0, m1 = 0, incr1 = 0, incr2 = 0;
 
-    PolygonEdge(POINT top, POINT bottom) : yTop(top.y), yBottom(bottom.y), x(top.x) {
-        const int dy = bottom.y - top.y;
-        const int dx = bottom.x - top.x;
+    PolygonEdge(POINT top, POINT bottom)
+        : yTop(top.y), yBottom(bottom.y), x(top.x), dx(std::int64_t{bottom.x} - top.x),
+          dy(std::int64_t{bottom.y} - top.y) {
         m = dx / dy;
         if (dx < 0) {
             m1 = m - 1;
@@ -236,6 +248,17 @@ struct PolygonEdge {
             incr2 = 2 * dx - 2 * dy * m;
             d = -2 * m * dy + 2 * dx;
         }
+    }
+
+    // Moves a fresh edge to scan line y (yTop <= y < yBottom) at once: after
+    // n steps the walk stands ceil(dx * n / dy) from its start, and its
+    // decision term follows from that position.
+    void JumpTo(int y) {
+        const std::int64_t n = std::int64_t{y} - yTop;
+        const std::int64_t num = dx * n;
+        const std::int64_t s = num >= 0 ? (num + dy - 1) / dy : -((-num) / dy);
+        x += s;
+        d = dx < 0 ? -2 * dx * (n + 1) + 2 * dy * (s + m - 1) : 2 * dx * (n + 1) - 2 * dy * (s + m);
     }
 
     void Step() {
@@ -276,7 +299,13 @@ void CoverageMask::AddPolygon(const POINT* points, int count) {
         edges.emplace_back(p, q);
     }
     yMax = std::min(yMax, m_Box.bottom);
-    std::vector<int> xs;
+    // Rows above the mask are skipped: edges that started there jump to
+    // its first row.
+    yMin = std::max(yMin, m_Box.top);
+    for (PolygonEdge& e : edges) {
+        if (e.yTop < yMin && e.yBottom > yMin) e.JumpTo(yMin);
+    }
+    std::vector<std::int64_t> xs;
     for (int y = yMin; y < yMax; ++y) {
         xs.clear();
         for (PolygonEdge& e : edges) {
@@ -284,9 +313,11 @@ void CoverageMask::AddPolygon(const POINT* points, int count) {
             xs.push_back(e.x);
             e.Step();
         }
-        if (y < m_Box.top) continue;
         std::sort(xs.begin(), xs.end());
-        for (std::size_t i = 0; i + 1 < xs.size(); i += 2) AddSpan(y, xs[i], xs[i + 1]);
+        // An edge's x stays between its end points, so it fits an int.
+        for (std::size_t i = 0; i + 1 < xs.size(); i += 2) {
+            AddSpan(y, static_cast<int>(xs[i]), static_cast<int>(xs[i + 1]));
+        }
     }
 }
 
@@ -362,12 +393,41 @@ namespace {
 
 int RoundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
-void AddRoundCap(CoverageMask& mask, int penWidth, POINT at) {
-    mask.AddRoundRectRegion(at.x - penWidth / 2, at.y - penWidth / 2,
-                            at.x + (penWidth + 1) / 2 + 1, at.y + (penWidth + 1) / 2 + 1,
-                            (penWidth + 1) / 2 + 1 + penWidth / 2,
-                            (penWidth + 1) / 2 + 1 + penWidth / 2);
-}
+// The round end and join of a wide pen: the ellipse region around the
+// point, worked out once per polyline as spans relative to the point and
+// stamped wherever it is needed, only on the rows the mask has.
+class RoundCap {
+public:
+    explicit RoundCap(int penWidth) : m_Top(-(penWidth / 2)) {
+        const int far = (penWidth + 1) / 2 + 1;
+        const int size = far + penWidth / 2;
+        m_Rows.resize(static_cast<std::size_t>(size));
+        ForEachRoundRectRow(m_Top, m_Top, far, far, size, size, std::numeric_limits<int>::min(),
+                            std::numeric_limits<int>::max(), [this](int y, int x0, int x1) {
+                                m_Rows[static_cast<std::size_t>(y - m_Top)] = Span{x0, x1};
+                            });
+    }
+
+    void StampAt(CoverageMask& mask, POINT at) const {
+        const RECT box = mask.Box();
+        const std::int64_t top = std::int64_t{at.y} + m_Top;
+        const std::int64_t rows = static_cast<std::int64_t>(m_Rows.size());
+        const std::int64_t first = std::max<std::int64_t>(0, box.top - top);
+        const std::int64_t last = std::min<std::int64_t>(rows, box.bottom - top);
+        for (std::int64_t i = first; i < last; ++i) {
+            const Span& s = m_Rows[static_cast<std::size_t>(i)];
+            if (s.x0 < s.x1) mask.AddSpan(static_cast<int>(top + i), at.x + s.x0, at.x + s.x1);
+        }
+    }
+
+private:
+    struct Span {
+        int x0 = 0;
+        int x1 = 0;  // x0 >= x1: the row is empty
+    };
+    int m_Top;
+    std::vector<Span> m_Rows;
+};
 
 // The body of one segment: a rectangle when axis-aligned, otherwise the
 // quadrilateral through the end points offset by half the pen width across
@@ -387,8 +447,8 @@ void AddSegmentBody(CoverageMask& mask, int penWidth, POINT p1, POINT p2) {
         return;
     }
     const double len = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
-    const double widthX = penWidth * std::abs(dy) / len;
-    const double widthY = penWidth * std::abs(dx) / len;
+    const double widthX = penWidth * std::abs(static_cast<double>(dy)) / len;
+    const double widthY = penWidth * std::abs(static_cast<double>(dx)) / len;
     POINT narrow{RoundHalfUp(widthX / 2), RoundHalfUp(widthY / 2)};
     POINT wide{RoundHalfUp((widthX + 1) / 2), RoundHalfUp((widthY + 1) / 2)};
     if (dx < 0) {
@@ -422,18 +482,24 @@ void WidePenLines(CoverageMask& mask, int penWidth, const POINT* points, int cou
         --count;
     }
     if (count < 2) return;
-    // Round caps at the ends, round joins at every vertex.
+    // Round caps at the ends, round joins at every vertex; pieces that
+    // cannot reach the mask are not built, so a huge outline around a small
+    // bitmap costs little.
+    const int reach = penWidth + 1;
+    const RoundCap cap(penWidth);
     if (!closed) {
-        AddRoundCap(mask, penWidth, points[0]);
-        AddRoundCap(mask, penWidth, points[count - 1]);
+        if (mask.Reaches(points[0], points[0], reach)) cap.StampAt(mask, points[0]);
+        const POINT last = points[count - 1];
+        if (mask.Reaches(last, last, reach)) cap.StampAt(mask, last);
     }
     const int segments = closed ? count : count - 1;
     for (int i = 0; i < segments; ++i) {
         const POINT p1 = points[i];
         const POINT p2 = points[(i + 1) % count];
+        if (!mask.Reaches(p1, p2, reach)) continue;
         AddSegmentBody(mask, penWidth, p1, p2);
         const bool joinAtStart = closed || i > 0;
-        if (joinAtStart && segments > 1) AddRoundCap(mask, penWidth, p1);
+        if (joinAtStart && segments > 1) cap.StampAt(mask, p1);
     }
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "render/Gdi.h"
@@ -44,6 +45,15 @@ COLORREF ColorOfStored(const Surface& s, std::uint32_t value);
 PixelOp CopyOp(const Surface& s, COLORREF color);
 PixelOp InvertOp(const Surface& s);
 
+// True when every value lies in device space (|v| <= kMaxCoordinate).
+inline bool InDeviceSpace(std::initializer_list<std::int64_t> values) {
+    for (std::int64_t v : values) {
+        if (v < -kMaxCoordinate || v > kMaxCoordinate) return false;
+    }
+    return true;
+}
+inline bool InDeviceSpace(const RECT& r) { return InDeviceSpace({r.left, r.top, r.right, r.bottom}); }
+
 // Intersection of two rectangles; false when it is empty.
 bool Intersect(const RECT& a, const RECT& b, RECT* out);
 
@@ -65,6 +75,10 @@ public:
     CoverageMask(const Surface& s, const RECT& box);
 
     bool Empty() const { return m_Box.left >= m_Box.right || m_Box.top >= m_Box.bottom; }
+    const RECT& Box() const { return m_Box; }
+    // False when nothing within `margin` pixels of the segment a-b can be
+    // covered, so that the segment's pieces need not be built.
+    bool Reaches(POINT a, POINT b, int margin) const;
     void AddRect(const RECT& r);
     void AddSpan(int y, int x0, int x1);
     // The ellipse region GDI builds for CreateEllipticRgn(l, t, r, b) and the
@@ -93,9 +107,11 @@ private:
 
 // Rows of the region CreateRoundRectRgn(left, top, right, bottom, w, h) makes,
 // delivered as (y, x0, x1) spans; right and bottom are outside the region.
+// The straight rows outside [rowFrom, rowTo) are not delivered, so a tall
+// shape over a small bitmap costs no more than its corners.
 template <typename SpanFn>
 void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWidth,
-                         int ellipseHeight, SpanFn&& span);
+                         int ellipseHeight, int rowFrom, int rowTo, SpanFn&& span);
 
 // Points of the first quadrant of a w x h ellipse (Zingl's algorithm), from
 // (w - 1, h / 2) up to the top; `out` receives at most w + h points.

@@ -11,7 +11,7 @@ namespace vemmix::gdi::detail {
 
 template <typename SpanFn>
 void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWidth,
-                         int ellipseHeight, SpanFn&& span) {
+                         int ellipseHeight, int rowFrom, int rowTo, SpanFn&& span) {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     // The region leaves out the right column and the bottom row.
@@ -20,7 +20,7 @@ void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWi
     ellipseWidth = std::min(right - left, std::abs(ellipseWidth));
     ellipseHeight = std::min(bottom - top, std::abs(ellipseHeight));
     if (ellipseWidth < 2 || ellipseHeight < 2) {
-        for (int y = top; y < bottom; ++y) span(y, left, right);
+        for (int y = std::max(top, rowFrom); y < std::min(bottom, rowTo); ++y) span(y, left, right);
         return;
     }
 
@@ -62,7 +62,8 @@ void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWi
     };
     for (int i = 0; i < h / 2; ++i) row(top + i, inset[static_cast<std::size_t>(i)]);
     // the straight middle
-    for (int yy = top + h / 2; yy <= bottom - h + h / 2; ++yy) span(yy, left, right);
+    const int middleEnd = std::min(bottom - h + h / 2 + 1, rowTo);
+    for (int yy = std::max(top + h / 2, rowFrom); yy < middleEnd; ++yy) span(yy, left, right);
     for (int i = h / 2 + 1; i < h; ++i) row(bottom - h + i, inset[static_cast<std::size_t>(i)]);
 }
 

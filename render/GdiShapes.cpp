@@ -46,6 +46,9 @@ PenState PenOf(const DcObject& d) {
     return p;
 }
 
+// A pen too wide for its round ends fails the call.
+bool DrawablePen(const PenState& pen) { return pen.width <= kMaxEllipse; }
+
 // Swaps so that left <= right and top <= bottom.
 RECT Ordered(int left, int top, int right, int bottom) {
     if (left > right) std::swap(left, right);
@@ -117,6 +120,7 @@ bool LineTo(HDC dc, int x, int y) {
     const POINT to{x, y};
     t.dc->position = to;
     const PenState pen = PenOf(*t.dc);
+    if (!InDeviceSpace({from.x, from.y, to.x, to.y}) || !DrawablePen(pen)) return false;
     const PixelOp op = CopyOp(t.surface, pen.color);
     if (pen.width <= 1) {
         ThinLine(t.surface, from, to, op);
@@ -134,6 +138,7 @@ bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DrawTarget t;
     if (!Resolve(dc, &t)) return false;
     const PenState pen = PenOf(*t.dc);
+    if (!InDeviceSpace({left, top, right, bottom}) || !DrawablePen(pen)) return false;
     RECT r;
     if (!PenRect(left, top, right, bottom, pen, &r)) return true;
     // The outline runs through the last column and row inside.
@@ -170,11 +175,18 @@ bool RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidt
     DrawTarget t;
     if (!Resolve(dc, &t)) return false;
     const PenState pen = PenOf(*t.dc);
+    if (!InDeviceSpace({left, top, right, bottom}) || !DrawablePen(pen)) return false;
     RECT r;
     if (!PenRect(left, top, right, bottom, pen, &r)) return true;
-    const int ew = std::min(r.right - r.left, std::abs(ellipseWidth));
-    const int eh = std::min(r.bottom - r.top, std::abs(ellipseHeight));
+    // The corner ellipse never exceeds the rectangle; an absurd diameter is
+    // simply as large as the rectangle.
+    const auto corner = [](int extent, int diameter) {
+        return static_cast<int>(std::min<std::int64_t>(extent, std::llabs(diameter)));
+    };
+    const int ew = corner(r.right - r.left, ellipseWidth);
+    const int eh = corner(r.bottom - r.top, ellipseHeight);
     if (ew <= 2 || eh <= 2) return Rectangle(dc, left, top, right, bottom);
+    if (ew > kMaxEllipse || eh > kMaxEllipse) return false;
 
     const BrushObject* brush = FindBrush(t.dc->brush);
     const PixelOp penOp = CopyOp(t.surface, pen.color);
@@ -224,7 +236,7 @@ bool RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidt
 int FillRect(HDC dc, const RECT& rect, HBRUSH brush) {
     DrawTarget t;
     const BrushObject* b = FindBrush(brush.id);
-    if (b == nullptr || !Resolve(dc, &t)) return 0;
+    if (b == nullptr || !Resolve(dc, &t) || !InDeviceSpace(rect)) return 0;
     PatFill(t.surface, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
             CopyOp(t.surface, b->color));
     return 1;
@@ -233,7 +245,7 @@ int FillRect(HDC dc, const RECT& rect, HBRUSH brush) {
 int FrameRect(HDC dc, const RECT& rect, HBRUSH brush) {
     DrawTarget t;
     const BrushObject* b = FindBrush(brush.id);
-    if (b == nullptr || !Resolve(dc, &t)) return 0;
+    if (b == nullptr || !Resolve(dc, &t) || !InDeviceSpace(rect)) return 0;
     if (rect.right <= rect.left || rect.bottom <= rect.top) return 0;
     const PixelOp op = CopyOp(t.surface, b->color);
     const int w = rect.right - rect.left;
@@ -298,7 +310,7 @@ int DottedRun(const Surface& s, POINT start, int length, int stepX, int stepY, i
 
 bool DrawFocusRect(HDC dc, const RECT& rect) {
     DrawTarget t;
-    if (!Resolve(dc, &t)) return false;
+    if (!Resolve(dc, &t) || !InDeviceSpace(rect)) return false;
     // A one-pixel alternate pen with an exclusive-or mode walks the
     // rectangle like Rectangle does: anticlockwise from the top-right
     // corner, the dot phase running on along the whole outline. Where the
