@@ -138,10 +138,10 @@ int GetDeviceCaps(HDC dc, int index);
 
 // ---- drawing --------------------------------------------------------------
 // Device space is 28 bits wide, as in GDI: a drawing or transfer call given
-// a coordinate, extent or pen width beyond +-kMaxCoordinate draws nothing
-// and fails. So does a shape whose pen or corner ellipse is more than
-// kMaxEllipse pixels across (a wide pen is round at its ends and joins),
-// since its row table would dwarf any bitmap it could be drawn on.
+// a coordinate or extent beyond +-kMaxCoordinate draws nothing and fails.
+// So does a shape whose pen or corner ellipse is more than kMaxEllipse
+// pixels across (a wide pen is round at its ends and joins), since its row
+// table would dwarf any bitmap it could be drawn on.
 constexpr int kMaxCoordinate = (1 << 27) - 1;
 constexpr int kMaxEllipse = 1 << 16;
 
