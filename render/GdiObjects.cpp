@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <deque>
+#include <limits>
 #include <variant>
 
 #include "render/GdiObjects.h"
@@ -222,8 +223,11 @@ void ReleaseSelections(DcObject& d) {
 
 HPEN CreatePen(int style, int width, COLORREF color) {
     if (style != PS_SOLID && style != PS_INSIDEFRAME) return {};
-    // A negative width is taken as its magnitude, 0 as a one-pixel pen.
-    if (width < 0) width = -width;
+    // A negative width is taken as its magnitude, 0 as a one-pixel pen; the
+    // most negative int has none, and is as unusable as the largest.
+    if (width < 0) {
+        width = width == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -width;
+    }
     return HPEN{Table().Add(ObjectKind::Pen, PenObject{style, width, color & 0x00FFFFFFu})};
 }
 
