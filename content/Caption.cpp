@@ -5,28 +5,15 @@
 #include <cstring>
 #include <string>
 
-#include "content/AnsiCodePage.h"
-#include "control/Steps.h"
+#include "base/Windows1252.h"
+#include "base/Steps.h"
+#include "base/Units.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
 
 
 namespace {
-
-// a * b / c rounded half away from zero; -1 when c is 0 or the result does
-// not fit, as the system's MulDiv answers.
-std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
-    if (c == 0) return -1;
-    const std::int64_t product = static_cast<std::int64_t>(a) * b;
-    const bool negative = (product < 0) != (c < 0);
-    const std::int64_t p = product < 0 ? -product : product;
-    const std::int64_t q = c < 0 ? -std::int64_t{c} : std::int64_t{c};
-    std::int64_t result = (p + q / 2) / q;
-    if (negative) result = -result;
-    if (result < INT32_MIN || result > INT32_MAX) return -1;
-    return static_cast<std::int32_t>(result);
-}
 
 // Offsets of the relief passes: each moves the left and top edges only.
 struct ReliefPass {
@@ -57,27 +44,29 @@ void Zorvane::DrawCaption(Painter& painter) {
     gdi::LOGFONT logFont;
     RunStep([&] {
         if (!m_Font) throw StepFailed{};
-        const std::string face = content::ToWindows1252(m_Font->name);
+        const std::string face = ToWindows1252(m_Font->Name());
         std::memcpy(logFont.lfFaceName, face.data(), std::min(face.size(), sizeof logFont.lfFaceName));
     });
     RunStep([&] {
         if (!m_Font) throw StepFailed{};
-        const std::int32_t points = Nearest32(m_Font->size);
+        const std::int32_t points = Nearest32(m_Font->Size());
         logFont.lfHeight = -MulDiv(points, gdi::GetDeviceCaps(dc, gdi::LOGPIXELSY), 72);
-        logFont.lfWeight = m_Font->bold ? 700 : 400;
-        logFont.lfItalic = m_Font->italic ? 1 : 0;
-        logFont.lfUnderline = m_Font->underline ? 1 : 0;
-        logFont.lfStrikeOut = m_Font->strikethrough ? 1 : 0;
-        logFont.lfCharSet = static_cast<std::uint8_t>(m_Font->charset);
+        logFont.lfWeight = m_Font->Bold() ? 700 : 400;
+        logFont.lfItalic = m_Font->Italic() ? 1 : 0;
+        logFont.lfUnderline = m_Font->Underline() ? 1 : 0;
+        logFont.lfStrikeOut = m_Font->Strikethrough() ? 1 : 0;
+        logFont.lfCharSet = static_cast<std::uint8_t>(m_Font->Charset());
     });
-    // the surface's calls report failure by a null handle; nothing throws
-    const gdi::HFONT font = gdi::CreateFontIndirect(logFont);
+    // the surface's calls report failure by a null handle; nothing throws.
+    // The renderer also gets the font's own UTF-16 name, whole.
+    const gdi::HFONT font =
+        gdi::CreateFontNamed(logFont, m_Font ? std::u16string_view(m_Font->Name()) : std::u16string_view());
     const gdi::HFONT previousFont = font ? gdi::SelectObject(dc, font) : gdi::HFONT{};
 
     // the caption as the surface takes it
     const bool unicode = m_Unicode == kTrue;
     std::string ansi;
-    if (!unicode) RunStep([&] { ansi = content::ToWindows1252(m_Caption); });
+    if (!unicode) RunStep([&] { ansi = ToWindows1252(m_Caption); });
     const auto drawText = [&](gdi::RECT& rect, unsigned format) {
         if (m_Caption.empty()) return;  // an empty caption draws nothing
         if (unicode)

@@ -1,7 +1,7 @@
 // The focus mark, the last layer of a repaint: the dotted focus rectangle
 // inside the border, or for the Windows XP look its inner frame, orange
 // under the pointer and theme-coloured with the focus.
-#include "control/Steps.h"
+#include "base/Steps.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {

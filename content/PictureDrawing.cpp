@@ -1,7 +1,8 @@
 #include "content/PictureDrawing.h"
 
-#include "control/Steps.h"
-#include "render/Icon.h"
+#include "base/Steps.h"
+#include "base/Units.h"
+#include <vemmix/Icon.h>
 
 namespace vemmix::content {
 namespace {
@@ -111,16 +112,7 @@ void DrawIcon(gdi::HDC dest, int x, int y, int width, int height, const StdPictu
 }  // namespace
 
 std::int32_t PixelsFromHimetric(std::int32_t himetric, int dpi) {
-    if (dpi <= 0) return 0;
-    const std::int64_t numerator = static_cast<std::int64_t>(himetric) * dpi;
-    std::int64_t quotient = numerator / 2540;
-    std::int64_t remainder = numerator % 2540;
-    if (remainder < 0) {  // floor division
-        remainder += 2540;
-        --quotient;
-    }
-    if (remainder * 2 > 2540 || (remainder * 2 == 2540 && (quotient & 1) != 0)) ++quotient;
-    return CheckedInt32(quotient);
+    return CheckedInt32(HimetricToPixels(himetric, dpi).value_or(0));
 }
 
 void DrawPicture(gdi::HDC dest, int x, int y, int width, int height, const StdPicture* picture,

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "control/StdObjects.h"
+#include <vemmix/StdObjects.h>
 #include "render/Gdi.h"
 
 namespace vemmix::content {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "control/Enums.h"
+#include <vemmix/Enums.h>
 
 namespace vemmix::content {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "content/PictureDrawing.h"
 #include "content/PictureEffect.h"
-#include "control/Steps.h"
-#include "control/ContainerServices.h"
+#include "base/Steps.h"
+#include <vemmix/ContainerServices.h>
 #include "control/Zorvane.h"
 
 namespace vemmix {
@@ -67,9 +67,8 @@ void Zorvane::RegenerateEffectPictures() {
 
     int width = 0, height = 0;
     RunStep([&] {
-        const Platform& platform = m_Site.GetPlatform();
-        width = content::PixelsFromHimetric(source->widthHimetric, platform.ScreenDpiX());
-        height = content::PixelsFromHimetric(source->heightHimetric, platform.ScreenDpiY());
+        width = content::PixelsFromHimetric(source->widthHimetric, m_Site.ScreenDpiX());
+        height = content::PixelsFromHimetric(source->heightHimetric, m_Site.ScreenDpiY());
     });
 
     struct StateEffect {

@@ -1,8 +1,8 @@
 // Picture choice and placement, the five rectangles the caption is laid out
 // in, and the drop-down zone's arrow or picture.
 #include "content/PictureDrawing.h"
-#include "control/Steps.h"
-#include "control/ContainerServices.h"
+#include "base/Steps.h"
+#include <vemmix/ContainerServices.h>
 #include "control/Zorvane.h"
 
 namespace vemmix {
@@ -91,10 +91,9 @@ void Zorvane::PlacePicture(Painter& painter) {
     if (!isSet(picture)) return;
 
     // size in screen pixels
-    const Platform& platform = m_Site.GetPlatform();
     std::int32_t pw = 0, ph = 0;
-    RunStep([&] { pw = content::PixelsFromHimetric(picture->widthHimetric, platform.ScreenDpiX()); });
-    RunStep([&] { ph = content::PixelsFromHimetric(picture->heightHimetric, platform.ScreenDpiY()); });
+    RunStep([&] { pw = content::PixelsFromHimetric(picture->widthHimetric, m_Site.ScreenDpiX()); });
+    RunStep([&] { ph = content::PixelsFromHimetric(picture->heightHimetric, m_Site.ScreenDpiY()); });
 
     // placement; a position that leaves 16 bits keeps its previous value
     std::int16_t px = 0, py = 0;
@@ -180,10 +179,9 @@ void Zorvane::DrawDropDownMarker(Painter& painter) {
         return;
     }
 
-    const Platform& platform = m_Site.GetPlatform();
     std::int32_t pw = 0, ph = 0, x = 0, y = 0;
-    RunStep([&] { pw = content::PixelsFromHimetric(m_DropDownPicture->widthHimetric, platform.ScreenDpiX()); });
-    RunStep([&] { ph = content::PixelsFromHimetric(m_DropDownPicture->heightHimetric, platform.ScreenDpiY()); });
+    RunStep([&] { pw = content::PixelsFromHimetric(m_DropDownPicture->widthHimetric, m_Site.ScreenDpiX()); });
+    RunStep([&] { ph = content::PixelsFromHimetric(m_DropDownPicture->heightHimetric, m_Site.ScreenDpiY()); });
     RunStep([&] { x = Nearest32(W - ddw + ddw / 2 - pw / 2.0); });
     RunStep([&] { y = Nearest32(H / 2 - ph / 2.0); });
     RunStep([&] {

@@ -1,4 +1,4 @@
-#include "control/Guid.h"
+#include <vemmix/Guid.h>
 
 namespace vemmix {
 

@@ -1,47 +1,114 @@
-#include "control/StdObjects.h"
+#include <vemmix/StdObjects.h>
 
 #include <algorithm>
 #include <limits>
 #include <memory>
 #include <vector>
 
+#include "base/Limits.h"
+#include "base/Units.h"
+
 namespace vemmix {
 
 namespace {
 
-// Largest picture the library accepts: a hostile saved form must not make
-// it allocate without bound. 16384 pixels a side and 64 Mpixels in all.
-constexpr int kMaxPictureSide = 16384;
-constexpr std::int64_t kMaxPicturePixels = 64LL * 1024 * 1024;
-
-bool AcceptableSize(int width, int height) {
-    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-           static_cast<std::int64_t>(width) * height <= kMaxPicturePixels;
-}
+bool AcceptableSize(int width, int height) { return AcceptablePixelSize(width, height); }
 
 }  // namespace
 
-FontRef MakeFont(const StdFont& font) { return std::make_shared<StdFont>(font); }
+// ---- fonts ----------------------------------------------------------------------
+
+void StdFont::SetName(std::u16string name) {
+    if (name == m_Description.name) return;
+    m_Description.name = std::move(name);
+    Changed();
+}
+
+void StdFont::SetSize(double points) {
+    if (points == m_Description.size) return;
+    m_Description.size = points;
+    Changed();
+}
+
+void StdFont::SetBold(bool bold) {
+    if (bold == m_Description.bold) return;
+    m_Description.bold = bold;
+    Changed();
+}
+
+void StdFont::SetItalic(bool italic) {
+    if (italic == m_Description.italic) return;
+    m_Description.italic = italic;
+    Changed();
+}
+
+void StdFont::SetUnderline(bool underline) {
+    if (underline == m_Description.underline) return;
+    m_Description.underline = underline;
+    Changed();
+}
+
+void StdFont::SetStrikethrough(bool strikethrough) {
+    if (strikethrough == m_Description.strikethrough) return;
+    m_Description.strikethrough = strikethrough;
+    Changed();
+}
+
+void StdFont::SetCharset(std::int16_t charset) {
+    if (charset == m_Description.charset) return;
+    m_Description.charset = charset;
+    Changed();
+}
+
+void StdFont::SetDescription(FontDescription description) {
+    if (description == m_Description) return;
+    m_Description = std::move(description);
+    Changed();
+}
+
+void StdFont::AddObserver(FontObserver& observer) {
+    if (std::find(m_Observers.begin(), m_Observers.end(), &observer) == m_Observers.end())
+        m_Observers.push_back(&observer);
+}
+
+void StdFont::RemoveObserver(FontObserver& observer) {
+    std::erase(m_Observers, &observer);
+}
+
+void StdFont::Changed() {
+    // An observer's handler may add or remove observers (a host handler
+    // that assigns another font, say): walk a copy and skip those gone.
+    const std::vector<FontObserver*> observers = m_Observers;
+    for (FontObserver* observer : observers) {
+        if (std::find(m_Observers.begin(), m_Observers.end(), observer) != m_Observers.end())
+            observer->FontChanged(*this);
+    }
+}
+
+FontRef MakeFont(const FontDescription& font) { return std::make_shared<StdFont>(font); }
+
+// ---- pictures -------------------------------------------------------------------
 
 StdPicture::~StdPicture() {
     if (bitmap) gdi::DeleteObject(bitmap);
 }
 
-// 2540 HIMETRIC units to the inch; halves go to the even neighbour.
+namespace {
+
+std::int32_t Saturated(std::optional<std::int64_t> value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value.value_or(0), std::numeric_limits<std::int32_t>::min(),
+        std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
 std::int32_t HimetricFromPixels(std::int32_t pixels, int dpi) {
-    if (dpi <= 0) return 0;
-    const std::int64_t numerator = static_cast<std::int64_t>(pixels) * 2540;
-    std::int64_t quotient = numerator / dpi;
-    std::int64_t remainder = numerator % dpi;
-    if (remainder < 0) {  // floor division
-        remainder += dpi;
-        --quotient;
-    }
-    const std::int64_t twice = remainder * 2;
-    if (twice > dpi || (twice == dpi && (quotient & 1) != 0)) ++quotient;
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(quotient, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return Saturated(PixelsToHimetric(pixels, dpi));
+}
+
+std::int32_t PixelsFromHimetric(std::int32_t himetric, int dpi) {
+    return Saturated(HimetricToPixels(himetric, dpi));
 }
 
 PictureRef MakeEmptyPicture() { return std::make_shared<StdPicture>(); }
@@ -98,5 +165,58 @@ PictureRef MakeOtherPicture(PictureType type, std::int32_t widthHimetric,
     picture->heightHimetric = heightHimetric;
     return picture;
 }
+
+// ---- drag-and-drop data -------------------------------------------------------
+
+namespace {
+
+bool Suits(std::int32_t format, const DataValue& value) {
+    switch (format) {
+    case DataFormat::Text: return std::holds_alternative<std::u16string>(value);
+    case DataFormat::Files: return std::holds_alternative<std::vector<std::u16string>>(value);
+    default: return std::holds_alternative<std::vector<std::uint8_t>>(value);
+    }
+}
+
+class MemoryDataObject final : public DataObject {
+public:
+    bool HasFormat(std::int32_t format) const override { return Find(format) != m_Data.end(); }
+    std::vector<std::int32_t> Formats() const override {
+        std::vector<std::int32_t> formats;
+        formats.reserve(m_Data.size());
+        for (const auto& [format, value] : m_Data) formats.push_back(format);
+        return formats;
+    }
+    std::optional<DataValue> GetData(std::int32_t format) const override {
+        const auto it = Find(format);
+        if (it == m_Data.end()) return std::nullopt;
+        return it->second;
+    }
+    bool SetData(std::int32_t format, DataValue value) override {
+        if (!Suits(format, value)) return false;
+        const auto it = Find(format);
+        if (it != m_Data.end()) it->second = std::move(value);
+        else m_Data.emplace_back(format, std::move(value));
+        return true;
+    }
+    void Clear() override { m_Data.clear(); }
+
+private:
+    using Entries = std::vector<std::pair<std::int32_t, DataValue>>;
+    Entries::const_iterator Find(std::int32_t format) const {
+        return std::find_if(m_Data.begin(), m_Data.end(),
+                            [format](const auto& e) { return e.first == format; });
+    }
+    Entries::iterator Find(std::int32_t format) {
+        return std::find_if(m_Data.begin(), m_Data.end(),
+                            [format](const auto& e) { return e.first == format; });
+    }
+
+    Entries m_Data;
+};
+
+}  // namespace
+
+DataObjectRef MakeDataObject() { return std::make_shared<MemoryDataObject>(); }
 
 }  // namespace vemmix

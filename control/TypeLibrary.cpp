@@ -52,33 +52,48 @@ std::u16string_view TypeName(ValueType type) {
     return u"";
 }
 
-const Member* FindMember(std::u16string_view name) {
-    auto it = std::find_if(kMembers.begin(), kMembers.end(),
-                           [name](const Member& m) { return NamesEqual(m.name, name); });
-    return it == kMembers.end() ? nullptr : &*it;
-}
-
-const Member* FindMember(std::int32_t dispid) {
-    auto it = std::find_if(kMembers.begin(), kMembers.end(),
-                           [dispid](const Member& m) { return m.dispid == dispid; });
-    return it == kMembers.end() ? nullptr : &*it;
-}
-
-const Event* FindEvent(std::int32_t dispid) {
-    if (dispid < 1 || dispid > static_cast<std::int32_t>(kEvents.size())) return nullptr;
-    return &kEvents[static_cast<std::size_t>(dispid - 1)];
-}
-
-const Event* FindEvent(std::u16string_view name) {
-    auto it = std::find_if(kEvents.begin(), kEvents.end(),
-                           [name](const Event& e) { return NamesEqual(e.name, name); });
-    return it == kEvents.end() ? nullptr : &*it;
-}
-
+const Member* FindMember(std::u16string_view name) { return kTypeInfo.FindMember(name); }
+const Member* FindMember(std::int32_t dispid) { return kTypeInfo.FindMember(dispid); }
+const Event* FindEvent(std::int32_t dispid) { return kTypeInfo.FindEvent(dispid); }
+const Event* FindEvent(std::u16string_view name) { return kTypeInfo.FindEvent(name); }
 const Enumeration* FindEnumeration(std::u16string_view name) {
-    auto it = std::find_if(kEnumerations.begin(), kEnumerations.end(),
-                           [name](const Enumeration& e) { return NamesEqual(e.name, name); });
-    return it == kEnumerations.end() ? nullptr : &*it;
+    return kTypeInfo.FindEnumeration(name);
 }
+
+}  // namespace vemmix::typelib
+
+namespace vemmix::typelib {
+
+namespace {
+
+template <class Row>
+const Row* FindByName(std::span<const Row> rows, std::u16string_view name) {
+    auto it = std::find_if(rows.begin(), rows.end(),
+                           [name](const Row& r) { return NamesEqual(r.name, name); });
+    return it == rows.end() ? nullptr : &*it;
+}
+
+template <class Row>
+const Row* FindById(std::span<const Row> rows, std::int32_t dispid) {
+    auto it = std::find_if(rows.begin(), rows.end(),
+                           [dispid](const Row& r) { return r.dispid == dispid; });
+    return it == rows.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+const Member* TypeInfo::FindMember(std::u16string_view name) const { return FindByName(members, name); }
+const Member* TypeInfo::FindMember(std::int32_t dispid) const { return FindById(members, dispid); }
+const Event* TypeInfo::FindEvent(std::u16string_view name) const { return FindByName(events, name); }
+const Event* TypeInfo::FindEvent(std::int32_t dispid) const { return FindById(events, dispid); }
+const Enumeration* TypeInfo::FindEnumeration(std::u16string_view name) const {
+    return FindByName(enumerations, name);
+}
+
+constinit const TypeInfo kTypeInfo = {
+    kLibraryName, kLibraryId,        kClassName, kClassId,       kProgId,
+    kInterfaceName, kInterfaceId,    kEventInterfaceName, kEventInterfaceId,
+    kMembers,     kEvents,           kEnumerations, kRecords,     kPropertyPages,
+};
 
 }  // namespace vemmix::typelib

@@ -13,7 +13,8 @@
 #include <span>
 #include <string_view>
 
-#include "control/Guid.h"
+#include <vemmix/Guid.h>
+#include <vemmix/TypeInfo.h>
 
 namespace vemmix::typelib {
 
@@ -40,35 +41,7 @@ inline constexpr Guid kEventInterfaceId{0x5C263711, 0x27A9, 0x41DC,
 inline constexpr std::array<std::u16string_view, 3> kPropertyPages = {
     u"StandardFont", u"StandardColor", u"StandardPicture"};
 
-// ---- types --------------------------------------------------------------------
-// Value types on the automation boundary. Colour is a 32-bit OLE colour,
-// Enum a 32-bit value of the enumeration the member names.
-enum class ValueType : std::uint8_t {
-    Void, Colour, Int16, Int32, Single, Bool, String, Font, Picture, DataObject, Enum
-};
-
-// The accessor functions of a member: a property getter alone, getter and
-// setter (let), getter and by-reference setter (set, for font and picture
-// objects: the object itself is stored, not a copy), or a method.
-enum class Access : std::uint8_t { Get, GetPut, GetPutRef, Method };
-
-// Names the type library uses for the value types ("OLE_COLOR", "Integer" …).
-std::u16string_view TypeName(ValueType type);
-
 // ---- _Zorvane -------------------------------------------------------------------
-struct Member {
-    std::u16string_view name;
-    std::int32_t dispid;
-    Access access;
-    ValueType type;
-    std::u16string_view enumName;  // for ValueType::Enum
-    bool readOnly;                 // documented read-only (a setter, if any, fails)
-    bool windowHeld;               // held by the control's window, not by the button
-    std::u16string_view helpString;  // empty: none
-
-    constexpr bool IsMethod() const { return access == Access::Method; }
-};
-
 // Properties have dispatch identifiers 0x68030000 + n, methods 0x6003xxxx;
 // Font has the standard font identifier.
 inline constexpr std::int32_t kDispidFont = -512;
@@ -169,20 +142,6 @@ inline std::size_t IndexOf(const Member& member) {
 }
 
 // ---- __Zorvane ------------------------------------------------------------------
-// Every event argument is passed by reference: the host's handler may change
-// it and the button reads back what the handler left.
-struct EventArg {
-    std::u16string_view name;
-    ValueType type;
-};
-
-struct Event {
-    std::u16string_view name;
-    std::int32_t dispid;
-    std::span<const EventArg> args;
-    std::u16string_view helpString;  // empty: none
-};
-
 namespace rows {
 inline constexpr EventArg kKeyArgs[] = {{u"KeyCode", Int16}, {u"Shift", Int16}};
 inline constexpr EventArg kKeyPressArgs[] = {{u"KeyAscii", Int16}};
@@ -239,13 +198,6 @@ const Event* FindEvent(std::int32_t dispid);
 const Event* FindEvent(std::u16string_view name);  // without regard to case
 
 // ---- enumerations -----------------------------------------------------------------
-// Each member's value is its position, from 0; the names, spaces included,
-// are the type library's.
-struct Enumeration {
-    std::u16string_view name;
-    std::span<const std::u16string_view> members;
-};
-
 namespace rows {
 // clang-format off
 inline constexpr std::u16string_view kAppearance[] = {u"3d", u"flat", u"Shaped", u"Windows XP", u"Explorer XP", u"Office 2003", u"Office 2007", u"Vista Sunrise", u"Vista Sunset", u"Gradient"};
@@ -287,16 +239,6 @@ inline constexpr std::span<const Enumeration, 14> kEnumerations = rows::kEnumera
 const Enumeration* FindEnumeration(std::u16string_view name);  // without regard to case
 
 // ---- records ------------------------------------------------------------------------
-// Declared by the library; no member of the interface uses it.
-struct RecordField {
-    std::u16string_view name;
-    ValueType type;
-};
-struct Record {
-    std::u16string_view name;
-    std::span<const RecordField> fields;
-};
-
 namespace rows {
 inline constexpr RecordField kRectFields[] = {
     {u"Left", Int32}, {u"Top", Int32}, {u"Right", Int32}, {u"Bottom", Int32}};
@@ -304,9 +246,10 @@ inline constexpr RecordField kRectFields[] = {
 
 inline constexpr Record kRectRecord = {u"RECT", rows::kRectFields};
 
-// ---- names ----------------------------------------------------------------------------
-// Equality of member and class names as the library compares them: ASCII
-// letters without regard to case, every other character exactly.
-bool NamesEqual(std::u16string_view a, std::u16string_view b);
+// ---- the control class -------------------------------------------------------------
+inline constexpr std::array<Record, 1> kRecords = {kRectRecord};
+
+// Everything above as one description, as Zorvane::GetTypeInfo answers it.
+extern const TypeInfo kTypeInfo;
 
 }  // namespace vemmix::typelib

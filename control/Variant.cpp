@@ -1,4 +1,4 @@
-#include "control/Variant.h"
+#include <vemmix/Variant.h>
 
 #include <array>
 #include <charconv>
@@ -8,7 +8,8 @@
 #include <limits>
 #include <string_view>
 
-#include "control/StdObjects.h"
+#include <vemmix/ContainerServices.h>
+#include <vemmix/StdObjects.h>
 
 namespace vemmix {
 
@@ -244,7 +245,14 @@ std::optional<std::u16string> ToString(const Variant& v) {
 std::optional<FontRef> ToFont(const Variant& v) { return ToObject<FontRef>(v); }
 std::optional<PictureRef> ToPicture(const Variant& v) { return ToObject<PictureRef>(v); }
 
-bool ValuesEqual(const Variant& a, const Variant& b) {
+std::optional<DataObjectRef> ToDataObject(const Variant& v) { return ToObject<DataObjectRef>(v); }
+
+// ---- the property bag's rule of defaults ------------------------------------------
+
+void PropertyBag::LogError(std::u16string_view /*key*/, std::int32_t /*error*/,
+                           std::u16string_view /*reason*/) {}
+
+bool PropertyBag::MatchesDefault(const Variant& a, const Variant& b) {
     const auto ta = a.type(), tb = b.type();
     if (ta == Variant::Type::Empty || tb == Variant::Type::Empty) return ta == tb;
     if (a.IsNumeric() && b.IsNumeric()) return *NumberOf(a) == *NumberOf(b);

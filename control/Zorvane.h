@@ -12,9 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "control/Control.h"
-#include "control/Enums.h"
-#include "control/StdObjects.h"
+#include <vemmix/Control.h>
+#include <vemmix/Enums.h>
+#include <vemmix/StdObjects.h>
+#include "base/Color.h"
 #include "render/ColorCache.h"
 #include "render/FaceRenderer.h"
 #include "render/Gdi.h"
@@ -59,7 +60,43 @@ struct CaptionLayout {
     gdi::RECT belowPicture;
 };
 
-class Zorvane final : public Control, private VisualState, private ColorCache {
+// The button's Font member: a counted reference to a font object that the
+// button watches while it holds it, so a change made to the object through
+// any reference reaches the button (FontObserver::FontChanged).
+class FontHolder {
+public:
+    explicit FontHolder(FontObserver& observer) : m_Observer(observer) {}
+    ~FontHolder() { Watch(false); }
+    FontHolder(const FontHolder&) = delete;
+    FontHolder& operator=(const FontHolder&) = delete;
+    FontHolder& operator=(FontRef font) {
+        if (font == m_Font) return *this;
+        Watch(false);
+        m_Font = std::move(font);
+        Watch(true);
+        return *this;
+    }
+    void reset() { *this = FontRef{}; }
+    const FontRef& get() const { return m_Font; }
+    operator const FontRef&() const { return m_Font; }
+    StdFont* operator->() const { return m_Font.get(); }
+    explicit operator bool() const { return m_Font != nullptr; }
+
+private:
+    void Watch(bool on) {
+        if (!m_Font) return;
+        if (on) m_Font->AddObserver(m_Observer);
+        else m_Font->RemoveObserver(m_Observer);
+    }
+
+    FontObserver& m_Observer;
+    FontRef m_Font;
+};
+
+class Zorvane final : public Control,
+                      private VisualState,
+                      private ColorCache,
+                      private FontObserver {
 public:
     explicit Zorvane(ControlSite& site);
     ~Zorvane() override;
@@ -101,6 +138,7 @@ public:
     void OLECompleteDrag(std::int32_t& effect) override;
     void TimerTick(TimerId timer) override;
     // ---- Control: automation and safety (control/ZorvaneDispatch.cpp) -------
+    const typelib::TypeInfo& GetTypeInfo() const override;
     std::int32_t GetIDOfName(std::u16string_view name, std::int32_t& dispid) const override;
     std::int32_t Invoke(std::int32_t dispid, InvokeKind kind, std::span<Variant> args,
                         Variant& result) override;
@@ -117,7 +155,7 @@ public:
     void SetForeColor(OleColor value);
     VBool Enabled() const;
     std::int32_t SetEnabled(VBool value);
-    FontRef Font() const { return m_Font; }
+    FontRef Font() const { return m_Font.get(); }
     void SetFont(FontRef value);
     void Refresh();
     std::int32_t Appearance() const { return m_Appearance; }
@@ -263,8 +301,6 @@ public:
     // Test hook: the platform probe's answer before Initialize.
     ControlSite& Site() const { return m_Site; }
 
-    // The library's version numbers.
-    static constexpr int kVersionMajor = 5, kVersionMinor = 1, kVersionRevision = 6;
     // Deepest nesting of events one button raises before a raise fails with
     // error 28 (out of stack space) instead of recursing without end.
     static constexpr int kMaxEventDepth = 64;
@@ -274,6 +310,10 @@ private:
     friend class PresetTables;   // themes/AppearancePresets.cpp
     friend class PersistedKeys;  // control/ZorvanePersistence.cpp
 
+    // A change made to the font object the button holds: "Font" and a repaint,
+    // as if the font had been set again (control/ZorvaneProperties.cpp).
+    void FontChanged(const StdFont& font) override;
+
     // ---- events (control/ZorvaneEvents.cpp) ---------------------------------
     // Raises an event through the site with by-reference arguments; returns
     // 0, the host handler's error, or 28 when nesting is too deep.
@@ -281,12 +321,18 @@ private:
     void NotifyChanged(std::u16string_view name) { m_Site.PropertyChanged(name); }
     bool UserMode() const;  // the ambient user mode (False when unknown)
     COLORREF Translate(OleColor colour) const;
-    // The event condition of an ecEvents value.
+    // The event condition of an ecEvents value: one of the states it names
+    // holds (Always: true, Never and unknown values: false).
     bool EventConditionHolds(std::int32_t events) const;
+    // All the states it names hold (Always and Never: true, unknown: false).
+    bool EventStatesAllHold(std::int32_t events) const;
     bool IsEnabled() const;
     bool PressedLook() const;  // m_Pressed, or Toggle Mode with ToggleValue True
 
     // ---- control core (control/) --------------------------------------------
+    // Takes the window's client size, in whole pixels, into m_Width and
+    // m_Height; false (the rest unchanged) when a dimension does not convert.
+    bool ReadClientSize();
     void RefreshColorCache();
     void UpdateAccessKeys();
     void Redraw();
@@ -366,7 +412,7 @@ private:
     std::int32_t m_DefaultThemes = 0;
     OleColor m_BackColor = 0;
     OleColor m_ForeColor = 0;
-    FontRef m_Font;
+    FontHolder m_Font{static_cast<FontObserver&>(*this)};
     std::int32_t m_Appearance = 0;
     OleColor m_MaskColor = 0;
     PictureRef m_Picture;

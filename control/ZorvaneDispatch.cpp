@@ -15,11 +15,13 @@
 //                       for the others: they have no such accessor)
 //   method              no arguments; a PropertyGet of a method calls it too
 //
-// Errors: unknown identifier or accessor 438, wrong argument count 450,
+// Errors: unknown identifier or accessor 438, wrong argument count 450 (a
+// missing optional argument counts as one argument too many),
 // a value of the wrong kind 13, a number out of range 6, a string longer
 // than the conversion limit 380, a put of hwnd 383; what the typed setter
 // returns (382/387 for Version and Value, the window's error for window-held
 // properties, 28 for events nested too deep) passes through unchanged.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -251,6 +253,8 @@ constexpr std::int32_t kDispidUnknown = -1;
 
 }  // namespace
 
+const typelib::TypeInfo& Zorvane::GetTypeInfo() const { return typelib::kTypeInfo; }
+
 std::int32_t Zorvane::GetIDOfName(std::u16string_view name, std::int32_t& dispid) const {
     const typelib::Member* member = typelib::FindMember(name);
     if (!member) {
@@ -267,6 +271,9 @@ std::int32_t Zorvane::Invoke(std::int32_t dispid, InvokeKind kind, std::span<Var
     const typelib::Member* member = typelib::FindMember(dispid);
     if (!member) return errors::kUnknownMember;
     const Binding& binding = kDispatch[typelib::IndexOf(*member)].binding;
+    // No member takes an optional argument: a missing one is one too many.
+    if (std::any_of(args.begin(), args.end(), [](const Variant& a) { return a.IsMissing(); }))
+        return errors::kWrongArgumentCount;
 
     if (member->IsMethod()) {
         if (kind != InvokeKind::Method && kind != InvokeKind::PropertyGet)

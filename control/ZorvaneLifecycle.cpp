@@ -4,17 +4,10 @@
 #include <limits>
 #include <optional>
 
-#include "control/Steps.h"
+#include "base/Steps.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
-namespace {
-
-constexpr std::uint32_t kOverIntervalMs = 10;    // timerOver
-constexpr std::uint32_t kFadingIntervalMs = 50;  // timerFading
-
-}  // namespace
-
 // Every member starts 0, False, empty or without object (the initialisers
 // of the class). The two timers belong to the container; they exist from
 // now on with their intervals and stay off until hover or fade needs them.
@@ -26,14 +19,19 @@ Zorvane::Zorvane(ControlSite& site) : m_Site(site) {
 // Font and picture references are released with the members.
 Zorvane::~Zorvane() = default;
 
-void Zorvane::Initialize() {
-    // size members
+bool Zorvane::ReadClientSize() {
     const auto width = NearestPixels(m_Site.ScaleWidth());
-    if (!width) return;
+    if (!width) return false;
     m_Width = *width;
     const auto height = NearestPixels(m_Site.ScaleHeight());
-    if (!height) return;
+    if (!height) return false;
     m_Height = *height;
+    return true;
+}
+
+void Zorvane::Initialize() {
+    // size members
+    if (!ReadClientSize()) return;
 
     // platform probe: False unless the platform answers that it draws Unicode
     m_Unicode = kFalse;
@@ -61,12 +59,7 @@ void Zorvane::Hide() { m_Hidden = kTrue; }
 // DropDownWidth is left as it is, even when wider than the new size: its
 // clamp applies only when it is set.
 void Zorvane::Resize() {
-    const auto width = NearestPixels(m_Site.ScaleWidth());
-    if (!width) return;
-    m_Width = *width;
-    const auto height = NearestPixels(m_Site.ScaleHeight());
-    if (!height) return;
-    m_Height = *height;
+    if (!ReadClientSize()) return;
     Redraw();
 }
 

@@ -20,8 +20,11 @@
 #include <string_view>
 #include <variant>
 
-#include "control/Steps.h"
+#include "base/Limits.h"
+#include "base/Steps.h"
+#include "base/Units.h"
 #include "control/Zorvane.h"
+#include <vemmix/Version.h>
 
 namespace vemmix {
 namespace {
@@ -52,7 +55,7 @@ constexpr Default kNoObject{Default::Source::NoObject};
 constexpr std::int64_t Color(std::uint32_t value) { return static_cast<std::int32_t>(value); }
 
 using Slot = std::variant<WindowProperty, std::int32_t Zorvane::*, std::int16_t Zorvane::*,
-                          std::u16string Zorvane::*, FontRef Zorvane::*, PictureRef Zorvane::*>;
+                          std::u16string Zorvane::*, FontHolder Zorvane::*, PictureRef Zorvane::*>;
 
 struct KeyRow {
     int number;
@@ -72,47 +75,18 @@ constexpr int kDefaultThemesKey = 28;
 constexpr int kToggleValueKey = 51;
 
 // ---- checks on untrusted values ---------------------------------------------
-
-// A caption or title longer than this is not a caption; it would only cost
-// memory in every layout and draw. Such a key is skipped like any value that
-// does not convert.
-constexpr std::size_t kMaxTextLength = kMaxStringLength;
-
-// Fonts: the caption's text font is made from these; an empty or absurd
-// name, or a size no renderer can honour (NaN, 0, 10^9 points), is refused
-// so that no drawing code ever meets it.
-constexpr std::size_t kMaxFontNameLength = 255;
-constexpr double kMinFontPoints = 1.0;
-constexpr double kMaxFontPoints = 2048.0;
-
-// Pictures: the effect generator and the transparent drawing allocate
-// scratch bitmaps of the picture's size, so the declared size bounds memory.
-// A form may declare anything; a picture without a positive size, wider or
-// taller than kMaxPictureSide pixels, or larger than kMaxPicturePixels in
-// all, is refused: the same bounds the picture factory keeps for the
-// pictures it makes. The empty picture (type None, size 0 x 0) is the one
-// picture without a size.
-constexpr std::int64_t kMaxPictureSide = 16384;
-constexpr std::int64_t kMaxPicturePixels = std::int64_t{64} * 1024 * 1024;
+// The bounds are the library's (base/Limits.h). The empty picture (type
+// None, size 0 x 0) is the one picture without a size.
 
 bool AcceptableText(const std::u16string& text) { return text.size() <= kMaxTextLength; }
 
 bool AcceptableFont(const FontRef& font) {
     if (!font) return true;  // no object
-    if (font->name.empty() || font->name.size() > kMaxFontNameLength) return false;
-    if (font->name.find(u'\0') != std::u16string::npos) return false;
-    return std::isfinite(font->size) && font->size >= kMinFontPoints &&
-           font->size <= kMaxFontPoints;
-}
-
-bool AcceptablePixelSize(std::int64_t width, std::int64_t height) {
-    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-           width * height <= kMaxPicturePixels;
-}
-
-// HIMETRIC (0.01 mm) to pixels, rounded up so a tiny picture is one pixel.
-std::int64_t PixelsFromHimetric(std::int32_t himetric, int dpi) {
-    return (static_cast<std::int64_t>(himetric) * dpi + 2539) / 2540;
+    const std::u16string& name = font->Name();
+    if (name.empty() || name.size() > kMaxFontNameLength) return false;
+    if (name.find(u'\0') != std::u16string::npos) return false;
+    return std::isfinite(font->Size()) && font->Size() >= kMinFontPoints &&
+           font->Size() <= kMaxFontPoints;
 }
 
 bool AcceptablePicture(const PictureRef& picture, int dpiX, int dpiY) {
@@ -127,8 +101,8 @@ bool AcceptablePicture(const PictureRef& picture, int dpiX, int dpiY) {
     default: return false;  // not a picture type at all
     }
     if (p.widthHimetric <= 0 || p.heightHimetric <= 0) return false;
-    if (!AcceptablePixelSize(PixelsFromHimetric(p.widthHimetric, dpiX),
-                             PixelsFromHimetric(p.heightHimetric, dpiY)))
+    if (!AcceptablePixelSize(HimetricToPixels(p.widthHimetric, dpiX).value_or(0),
+                             HimetricToPixels(p.heightHimetric, dpiY).value_or(0)))
         return false;
     if (p.type == PictureType::Bitmap && p.bitmap) {
         gdi::BITMAP info;
@@ -151,33 +125,54 @@ bool AcceptablePicture(const PictureRef& picture, int dpiX, int dpiY) {
 
 using Converted = std::variant<std::int32_t, std::int16_t, std::u16string, FontRef, PictureRef>;
 
-std::optional<Converted> Convert(const Variant& value, Kind kind, int dpiX, int dpiY) {
-    std::optional<Converted> result;
+// A value converted to a key's kind, or why it could not be.
+struct Conversion {
+    std::optional<Converted> value;
+    std::int32_t error = errors::kNone;
+    std::u16string_view reason{};
+};
+
+Conversion Refused(std::int32_t error, std::u16string_view reason) { return {std::nullopt, error, reason}; }
+
+Conversion Convert(const Variant& value, Kind kind, int dpiX, int dpiY) {
+    // a number that does not fit overflows; anything else is of the wrong kind
+    const std::int32_t numberError = ToDouble(value) ? errors::kOverflow : errors::kTypeMismatch;
     switch (kind) {
     case Kind::Int32:
-        if (const auto v = ToInt32(value)) result.emplace(std::in_place_type<std::int32_t>, *v);
-        break;
+        if (const auto v = ToInt32(value)) return {Converted(std::in_place_type<std::int32_t>, *v)};
+        return Refused(numberError, u"not a 32-bit integer");
     case Kind::Int16:
-        if (const auto v = ToInt16(value)) result.emplace(std::in_place_type<std::int16_t>, *v);
-        break;
+        if (const auto v = ToInt16(value)) return {Converted(std::in_place_type<std::int16_t>, *v)};
+        return Refused(numberError, u"not a 16-bit integer");
     case Kind::Boolean:
         if (const auto v = ToBool(value))
-            result.emplace(std::in_place_type<std::int16_t>, ToVBool(*v != 0));
-        break;
-    case Kind::String:
-        if (auto v = ToString(value); v && AcceptableText(*v))
-            result.emplace(std::in_place_type<std::u16string>, std::move(*v));
-        break;
-    case Kind::Font:
-        if (auto v = ToFont(value); v && AcceptableFont(*v))
-            result.emplace(std::in_place_type<FontRef>, std::move(*v));
-        break;
-    case Kind::Picture:
-        if (auto v = ToPicture(value); v && AcceptablePicture(*v, dpiX, dpiY))
-            result.emplace(std::in_place_type<PictureRef>, std::move(*v));
-        break;
+            return {Converted(std::in_place_type<std::int16_t>, ToVBool(*v != 0))};
+        return Refused(errors::kTypeMismatch, u"not a Boolean");
+    case Kind::String: {
+        auto v = ToString(value);
+        if (!v) return Refused(errors::kTypeMismatch, u"not a text of at most 65535 characters");
+        if (!AcceptableText(*v))
+            return Refused(errors::kInvalidPropertyValue, u"a text longer than 65535 characters");
+        return {Converted(std::in_place_type<std::u16string>, std::move(*v))};
     }
-    return result;
+    case Kind::Font: {
+        auto v = ToFont(value);
+        if (!v) return Refused(errors::kTypeMismatch, u"not a font");
+        if (!AcceptableFont(*v))
+            return Refused(errors::kInvalidPropertyValue,
+                           u"a font without a name of 1 to 255 characters or a size of 1 to 2048 points");
+        return {Converted(std::in_place_type<FontRef>, std::move(*v))};
+    }
+    case Kind::Picture: {
+        auto v = ToPicture(value);
+        if (!v) return Refused(errors::kTypeMismatch, u"not a picture");
+        if (!AcceptablePicture(*v, dpiX, dpiY))
+            return Refused(errors::kInvalidPicture,
+                           u"a picture without a size of 1 to 16384 pixels a side and 64 Mpixels in all");
+        return {Converted(std::in_place_type<PictureRef>, std::move(*v))};
+    }
+    }
+    return Refused(errors::kTypeMismatch, u"of no known kind");
 }
 
 // Each row's kind must fit its member: the table is checked when compiled.
@@ -305,21 +300,30 @@ public:
         bag.WriteProperty(row.key, value, DefaultOf(z, row));
     }
 
+    // Reads a key into its member. A value the button cannot take leaves
+    // the member as it was and is reported to the bag with the reason.
     static void Read(Zorvane& z, PropertyBag& bag, const KeyRow& row) {
         const std::optional<Variant> value = bag.ReadProperty(row.key, DefaultOf(z, row));
-        if (!value) return;
+        if (!value) {
+            bag.LogError(row.key, errors::kInvalidPropertyValue, u"the saved value cannot be read");
+            return;
+        }
         int dpiX = 96, dpiY = 96;
         if (row.kind == Kind::Picture) {
             RunStep([&] {
-                dpiX = z.m_Site.GetPlatform().ScreenDpiX();
-                dpiY = z.m_Site.GetPlatform().ScreenDpiY();
+                dpiX = z.m_Site.ScreenDpiX();
+                dpiY = z.m_Site.ScreenDpiY();
             });
             if (dpiX <= 0 || dpiX > 10000) dpiX = 96;
             if (dpiY <= 0 || dpiY > 10000) dpiY = 96;
         }
-        std::optional<Converted> converted = Convert(*value, row.kind, dpiX, dpiY);
-        if (!converted) return;  // unconvertible: the member keeps its value
-        Store(z, row.slot, std::move(*converted));
+        Conversion converted = Convert(*value, row.kind, dpiX, dpiY);
+        if (!converted.value) {
+            bag.LogError(row.key, converted.error, converted.reason);
+            return;
+        }
+        if (const std::int32_t error = Store(z, row.slot, std::move(*converted.value)))
+            bag.LogError(row.key, error, u"the window refused the value");
     }
 
 private:
@@ -341,6 +345,8 @@ private:
                 } else if constexpr (std::is_same_v<T, std::int16_t Zorvane::*>) {
                     if (row.kind == Kind::Boolean) return Variant(BoolValue{z.*slot});
                     return Variant(z.*slot);
+                } else if constexpr (std::is_same_v<T, FontHolder Zorvane::*>) {
+                    return Variant((z.*slot).get());
                 } else {
                     return Variant(z.*slot);
                 }
@@ -370,45 +376,45 @@ private:
         return Variant();
     }
 
-    static void Store(Zorvane& z, const Slot& slot, Converted value) {
+    // Returns 0, or the error of the window that refused a window-held value.
+    static std::int32_t Store(Zorvane& z, const Slot& slot, Converted value) {
         if (const WindowProperty* w = std::get_if<WindowProperty>(&slot)) {
             switch (*w) {
             case WindowProperty::Enabled:
-                z.m_Site.SetEnabled(std::get<std::int16_t>(value) != 0);
-                return;
+                return z.m_Site.SetEnabled(std::get<std::int16_t>(value) != 0);
             case WindowProperty::MouseIcon:
-                z.SetMouseIcon(std::get<PictureRef>(std::move(value)));  // the setter notifies
-                return;
+                return z.SetMouseIcon(std::get<PictureRef>(std::move(value)));  // the setter notifies
             case WindowProperty::MousePointer:
-                z.m_Site.SetMousePointer(std::get<std::int16_t>(value));
-                return;
+                return z.m_Site.SetMousePointer(std::get<std::int16_t>(value));
             case WindowProperty::RightToLeft:
-                z.m_Site.SetRightToLeft(std::get<std::int16_t>(value) != 0);
-                return;
+                return z.m_Site.SetRightToLeft(std::get<std::int16_t>(value) != 0);
             case WindowProperty::OLEDropMode:
-                z.m_Site.SetOLEDropMode(std::get<std::int16_t>(value));
-                return;
+                return z.m_Site.SetOLEDropMode(std::get<std::int16_t>(value));
             }
-            return;
+            return errors::kNone;
         }
         std::visit(
             [&](auto member) {
                 using T = decltype(member);
-                if constexpr (!std::is_same_v<T, WindowProperty>) {
+                if constexpr (std::is_same_v<T, FontHolder Zorvane::*>) {
+                    z.*member = std::get<FontRef>(std::move(value));
+                } else if constexpr (!std::is_same_v<T, WindowProperty>) {
                     using Value = std::remove_reference_t<decltype(z.*member)>;
                     z.*member = std::get<Value>(std::move(value));
                 }
             },
             slot);
+        return errors::kNone;
     }
 };
 
 namespace {
 
+// "5.16": major, a point, minor and revision without a separator.
 std::u16string LibraryVersion() {
-    const std::string text = std::to_string(Zorvane::kVersionMajor) + "." +
-                             std::to_string(Zorvane::kVersionMinor) +
-                             std::to_string(Zorvane::kVersionRevision);
+    const std::string text = std::to_string(VEMMIX_VERSION_MAJOR) + "." +
+                             std::to_string(VEMMIX_VERSION_MINOR) +
+                             std::to_string(VEMMIX_VERSION_PATCH);
     return std::u16string(text.begin(), text.end());
 }
 
@@ -487,14 +493,7 @@ void Zorvane::InitProperties() {
     RunStep([&] { ApplyThemeColors(); });
     RunStep([&] { ApplyShapeMode(); });
     // 15.
-    RunStep([&] {
-        const auto width = NearestPixels(m_Site.ScaleWidth());
-        if (!width) return;
-        m_Width = *width;
-        const auto height = NearestPixels(m_Site.ScaleHeight());
-        if (!height) return;
-        m_Height = *height;
-    });
+    RunStep([&] { ReadClientSize(); });
 }
 
 void Zorvane::ReadProperties(PropertyBag& bag) {

@@ -3,6 +3,8 @@
 // runs its side effects and repaints where the look depends on it. Also the
 // small helpers every part of the button shares (colour translation, user
 // mode, the event condition) and the colour cache and access-key routines.
+#include <iterator>
+
 #include "control/Zorvane.h"
 
 namespace vemmix {
@@ -34,20 +36,46 @@ COLORREF Zorvane::Translate(OleColor colour) const {
     return TranslateColor(colour, m_Site.GetPlatform().SystemColors());
 }
 
+namespace {
+
+// The states each ecEvents value names: Always names every state (and holds
+// without any), Never none.
+struct NamedStates {
+    bool always, focus, over, pressed;
+};
+// clang-format off
+constexpr NamedStates kNamedStates[] = {
+//   always  focus  over   pressed
+    {true,   true,  true,  true },   // 0 Always
+    {false,  false, false, false},   // 1 Never
+    {false,  true,  false, false},   // 2 On Focus
+    {false,  false, false, true },   // 3 On Click
+    {false,  false, true,  false},   // 4 On Mouse Over
+    {false,  true,  true,  false},   // 5 On Focus or Mouse Over
+    {false,  true,  true,  true },   // 6 On Focus or Mouse Over or click
+};
+// clang-format on
+
+const NamedStates* StatesOf(std::int32_t events) {
+    if (events < 0 || events >= static_cast<std::int32_t>(std::size(kNamedStates))) return nullptr;
+    return &kNamedStates[events];
+}
+
+}  // namespace
+
 bool Zorvane::EventConditionHolds(std::int32_t events) const {
-    const bool focus = m_HasFocus == kTrue;
-    const bool over = m_MouseOver == kTrue;
-    const bool pressed = m_Pressed == kTrue;
-    switch (events) {
-    case ecEvents::Always:                    return true;
-    case ecEvents::Never:                     return false;
-    case ecEvents::OnFocus:                   return focus;
-    case ecEvents::OnClick:                   return pressed;
-    case ecEvents::OnMouseOver:               return over;
-    case ecEvents::OnFocusOrMouseOver:        return focus || over;
-    case ecEvents::OnFocusOrMouseOverOrClick: return focus || over || pressed;
-    default:                                  return false;
-    }
+    const NamedStates* named = StatesOf(events);
+    if (!named) return false;  // outside the enumeration: never
+    return named->always || (named->focus && m_HasFocus == kTrue) ||
+           (named->over && m_MouseOver == kTrue) || (named->pressed && m_Pressed == kTrue);
+}
+
+bool Zorvane::EventStatesAllHold(std::int32_t events) const {
+    const NamedStates* named = StatesOf(events);
+    if (!named) return false;
+    if (named->always || events == ecEvents::Never) return true;
+    return (!named->focus || m_HasFocus == kTrue) && (!named->over || m_MouseOver == kTrue) &&
+           (!named->pressed || m_Pressed == kTrue);
 }
 
 bool Zorvane::IsEnabled() const { return m_Site.Enabled(); }
@@ -155,6 +183,11 @@ std::int32_t Zorvane::SetEnabled(VBool value) {
 
 void Zorvane::SetFont(FontRef value) {
     m_Font = std::move(value);
+    NotifyChanged(u"Font");
+    Redraw();
+}
+
+void Zorvane::FontChanged(const StdFont& /*font*/) {
     NotifyChanged(u"Font");
     Redraw();
 }

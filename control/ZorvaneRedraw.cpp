@@ -1,10 +1,10 @@
 // The repaint: the whole button is composed in an off-screen bitmap and
 // copied to the window in one transfer. Also the background, the choice of
 // face renderer and the window settings of the Shaped appearance.
-#include "control/Steps.h"
+#include "base/Steps.h"
 #include "control/Zorvane.h"
 
-#include "render/TextRenderer.h"
+#include <vemmix/TextRenderer.h>
 
 namespace vemmix {
 
@@ -25,6 +25,8 @@ void Zorvane::Redraw() {
     RunStep([&] { previousBitmap = gdi::SelectObject(memDC, bitmap); });
     m_MemDC = memDC;
     RunStep([&] { gdi::SetTextRenderer(m_MemDC, &m_Site.GetPlatform().Text()); });
+    RunStep([&] { gdi::SetDeviceResolution(m_MemDC, m_Site.ScreenDpiX(), m_Site.ScreenDpiY()); });
+    RunStep([&] { gdi::SetTextRightToLeft(m_MemDC, m_Site.RightToLeft()); });
 
     // layers, each over the one before
     Painter painter(m_MemDC);
@@ -61,18 +63,7 @@ void Zorvane::DrawFace(Painter& painter) {
     // A Shaped button is background, picture, caption and focus only.
     if (m_Appearance == ecAppearance::Shaped) return;
 
-    const auto isTrue = [](VBool flag) { return flag == kTrue; };
-    VBool drawBorder = kFalse;
-    switch (m_BorderDrawEvent) {
-    case ecEvents::Always:                    drawBorder = kTrue; break;
-    case ecEvents::Never:                     drawBorder = kFalse; break;
-    case ecEvents::OnFocus:                   drawBorder = m_HasFocus; break;
-    case ecEvents::OnClick:                   drawBorder = m_Pressed; break;
-    case ecEvents::OnMouseOver:               drawBorder = m_MouseOver; break;
-    case ecEvents::OnFocusOrMouseOver:        drawBorder = ToVBool(isTrue(m_HasFocus) || isTrue(m_MouseOver)); break;
-    case ecEvents::OnFocusOrMouseOverOrClick: drawBorder = ToVBool(isTrue(m_HasFocus) || isTrue(m_MouseOver) || isTrue(m_Pressed)); break;
-    default:                                  drawBorder = kFalse; break;
-    }
+    const VBool drawBorder = ToVBool(EventConditionHolds(m_BorderDrawEvent));
 
     const FaceState state = MakeFaceState();
     FaceTarget target{painter, *this, ColorRamp};

@@ -5,8 +5,6 @@
 namespace vemmix {
 namespace {
 
-constexpr std::uint32_t kSafeForUntrustedCaller = 1;  // INTERFACESAFE_FOR_UNTRUSTED_CALLER
-constexpr std::uint32_t kSafeForUntrustedData = 2;    // INTERFACESAFE_FOR_UNTRUSTED_DATA
 constexpr std::uint32_t kAllSafetyOptions = kSafeForUntrustedCaller | kSafeForUntrustedData;
 
 }  // namespace

@@ -9,10 +9,6 @@
 #include "control/Zorvane.h"
 
 namespace vemmix {
-namespace {
-constexpr std::uint32_t kOverIntervalMs = 10;  // timerOver
-}  // namespace
-
 // Each step runs whatever the previous one's host handler reported. A window
 // over the button (a menu opened from DropDownClick) counts as outside even
 // though the pointer has not moved.

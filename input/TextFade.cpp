@@ -11,7 +11,6 @@
 namespace vemmix {
 namespace {
 
-constexpr std::uint32_t kFadingIntervalMs = 50;  // timerFading
 constexpr std::int16_t kFallbackSpeed = 10;
 
 // Only the cycle limit reads the half-cycle counter (half cycles / 2 >=
@@ -48,24 +47,7 @@ std::int32_t Zorvane::TextFade_Stop() {
 // the button; any one of the states of a combination starts the fade.
 void Zorvane::TextFadeStart(bool forced) {
     if (IsFading()) return;
-    if (!forced) {
-        const bool focus = m_HasFocus == kTrue;
-        const bool over = m_MouseOver == kTrue;
-        const bool pressed = m_Pressed == kTrue;
-        bool start = false;
-        // TextFadeEvents                     starts when
-        switch (m_TextFadeEvents) {
-        case ecEvents::Always:                    start = true; break;
-        case ecEvents::Never:                     start = false; break;
-        case ecEvents::OnFocus:                   start = focus; break;
-        case ecEvents::OnClick:                   start = pressed; break;
-        case ecEvents::OnMouseOver:               start = over; break;
-        case ecEvents::OnFocusOrMouseOver:        start = focus || over; break;
-        case ecEvents::OnFocusOrMouseOverOrClick: start = focus || over || pressed; break;
-        default:                                  start = false; break;
-        }
-        if (!start) return;
-    }
+    if (!forced && !EventConditionHolds(m_TextFadeEvents)) return;
 
     TextFadeState& f = m_Fade;
     const RgbComponents from = SplitColor(m_ForeRGB);
@@ -85,27 +67,10 @@ void Zorvane::TextFadeStart(bool forced) {
 // Event-driven stops come from focus leaving and the hover tick outside.
 // Unlike the start, a combination keeps the fade only while all of its
 // states hold, so losing any one of them stops it; Always and Never ignore
-// event-driven stops altogether.
+// event-driven stops altogether (EventStatesAllHold).
 std::int32_t Zorvane::TextFadeStop(bool forced) {
     if (!IsFading()) return errors::kNone;
-    if (!forced) {
-        const bool focus = m_HasFocus == kTrue;
-        const bool over = m_MouseOver == kTrue;
-        const bool pressed = m_Pressed == kTrue;
-        bool keepRunning = false;
-        // TextFadeEvents                     keeps running when
-        switch (m_TextFadeEvents) {
-        case ecEvents::Always:                    keepRunning = true; break;
-        case ecEvents::Never:                     keepRunning = true; break;
-        case ecEvents::OnFocus:                   keepRunning = focus; break;
-        case ecEvents::OnClick:                   keepRunning = pressed; break;
-        case ecEvents::OnMouseOver:               keepRunning = over; break;
-        case ecEvents::OnFocusOrMouseOver:        keepRunning = focus && over; break;
-        case ecEvents::OnFocusOrMouseOverOrClick: keepRunning = focus && over && pressed; break;
-        default:                                  keepRunning = false; break;
-        }
-        if (keepRunning) return errors::kNone;
-    }
+    if (!forced && EventStatesAllHold(m_TextFadeEvents)) return errors::kNone;
 
     m_Site.SetTimer(TimerId::Fading, kFadingIntervalMs, false);
     // a TextFadeEnd handler may start the fade again

@@ -24,8 +24,6 @@
 namespace vemmix {
 namespace {
 
-constexpr std::uint32_t kOverIntervalMs = 10;  // timerOver
-
 constexpr std::int16_t kLeftButton = 1;
 constexpr std::int16_t kKeyEnter = 13, kKeyEscape = 27, kKeySpace = 32;
 constexpr std::int16_t kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40;

@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-#include "render/Color.h"
+#include "base/Color.h"
 #include "render/FaceRenderer.h"
 
 namespace vemmix {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/Boolean16.h"
+#include <vemmix/Boolean.h>
 #include "render/ColorCache.h"
 #include "render/Primitives.h"
 

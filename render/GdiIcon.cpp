@@ -6,7 +6,7 @@
 
 #include "render/GdiObjects.h"
 #include "render/GdiRaster.h"
-#include "render/Icon.h"
+#include <vemmix/Icon.h>
 
 namespace vemmix::gdi {
 

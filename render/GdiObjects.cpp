@@ -46,7 +46,7 @@ public:
         system.lfHeight = 16;
         system.lfWeight = 700;
         std::memcpy(system.lfFaceName, "System", 7);
-        m_Stock.font = Add(ObjectKind::Font, FontObject{system}, true);
+        m_Stock.font = Add(ObjectKind::Font, FontObject{system, {}}, true);
         m_Stock.palette = Add(ObjectKind::Palette, PaletteObject{}, true);
     }
 
@@ -124,9 +124,6 @@ T* FindAs(std::uint32_t id, ObjectKind kind) {
     return s ? std::get_if<T>(&s->payload) : nullptr;
 }
 
-int g_DpiX = 96;
-int g_DpiY = 96;
-
 }  // namespace
 
 DcObject* FindDc(std::uint32_t id) { return FindAs<DcObject>(id, ObjectKind::DC); }
@@ -140,9 +137,6 @@ BitmapObject* SelectedBitmap(HDC dc) {
     DcObject* d = FindDc(dc.id);
     return d ? FindBitmap(d->bitmap) : nullptr;
 }
-
-int ScreenDpiX() { return g_DpiX; }
-int ScreenDpiY() { return g_DpiY; }
 
 }  // namespace detail
 
@@ -236,7 +230,11 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 }
 
 HFONT CreateFontIndirect(const LOGFONT& font) {
-    return HFONT{Table().Add(ObjectKind::Font, FontObject{font})};
+    return HFONT{Table().Add(ObjectKind::Font, FontObject{font, {}})};
+}
+
+HFONT CreateFontNamed(const LOGFONT& font, std::u16string_view faceName) {
+    return HFONT{Table().Add(ObjectKind::Font, FontObject{font, std::u16string(faceName)})};
 }
 
 // ---- contexts and bitmaps ---------------------------------------------------
@@ -398,16 +396,19 @@ int GetBkMode(HDC dc) {
     return d ? d->bkMode : 0;
 }
 
-void SetScreenResolution(int dpiX, int dpiY) {
-    if (dpiX > 0) g_DpiX = dpiX;
-    if (dpiY > 0) g_DpiY = dpiY;
+void SetDeviceResolution(HDC dc, int dpiX, int dpiY) {
+    DcObject* d = FindDc(dc.id);
+    if (d == nullptr) return;
+    if (dpiX > 0) d->dpiX = dpiX;
+    if (dpiY > 0) d->dpiY = dpiY;
 }
 
 int GetDeviceCaps(HDC dc, int index) {
-    if (FindDc(dc.id) == nullptr) return 0;
+    const DcObject* d = FindDc(dc.id);
+    if (d == nullptr) return 0;
     switch (index) {
-        case LOGPIXELSX: return ScreenDpiX();
-        case LOGPIXELSY: return ScreenDpiY();
+        case LOGPIXELSX: return d->dpiX;
+        case LOGPIXELSY: return d->dpiY;
         default: return 0;
     }
 }

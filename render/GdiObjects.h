@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include <vemmix/TextRenderer.h>
 
 #include "render/Gdi.h"
 
@@ -29,6 +32,7 @@ struct BrushObject {
 
 struct FontObject {
     LOGFONT font;
+    std::u16string faceName;  // the font's own name; empty: made from the LOGFONT alone
 };
 
 struct PaletteObject {};
@@ -45,6 +49,9 @@ struct DcObject {
     int bkMode = OPAQUE;
     POINT position;
     TextRenderer* textRenderer = nullptr;
+    TextRenderer::Direction direction = TextRenderer::Direction::LeftToRight;
+    int dpiX = 96;  // the resolution GetDeviceCaps reports, set by the owner
+    int dpiY = 96;
 };
 
 // The stock objects of every thread, created with its table.
@@ -68,8 +75,5 @@ const StockIds& Stock();
 // an invalid handle.
 BitmapObject* SelectedBitmap(HDC dc);
 
-// Screen resolution reported by GetDeviceCaps.
-int ScreenDpiX();
-int ScreenDpiY();
 
 }  // namespace vemmix::gdi::detail

@@ -13,7 +13,7 @@
 #include <span>
 #include <string_view>
 
-#include "control/Steps.h"
+#include "base/Steps.h"
 #include "control/Zorvane.h"
 #include "themes/ThemeDetection.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/Color.h"
+#include "base/Color.h"
 
 namespace vemmix {
 

@@ -6,13 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace vemmix {
+#include <vemmix/VisualStyle.h>
 
-// What the desktop's visual-style query answers (theme file name, colour scheme name, size name), already
-// as the raw 256-character buffers the platform filled; nullopt when the query failed or is unavailable.
-struct VisualStyleBuffers {
-    std::u16string themeFile, colorName, sizeName;
-};
+namespace vemmix {
 
 // TrimAtNull: the part before the first NUL; nullopt ("error") when there is no NUL.
 std::optional<std::u16string> TrimAtNull(std::u16string_view text);

@@ -1,4 +1,4 @@
-#include "host/headless/BuiltinTextRenderer.h"
+#include <vemmix/headless/BuiltinTextRenderer.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -144,9 +144,9 @@ private:
 
 class BuiltinTextRenderer final : public TextRenderer {
 public:
-    int DrawText(const Target& target, const gdi::LOGFONT& font, std::u16string_view text,
+    int DrawText(const Target& target, const Font& font, std::u16string_view text,
                  gdi::RECT& rect, unsigned format) override {
-        const Metrics m = MetricsOf(font);
+        const Metrics m = MetricsOf(font.logFont);
         const std::vector<Cell> cells = MakeCells(text, (format & gdi::DT_NOPREFIX) == 0,
                                                    (format & gdi::DT_SINGLELINE) != 0);
         const std::int64_t limit = std::int64_t{rect.right} - rect.left;
@@ -190,9 +190,9 @@ public:
                 if (cell.underline)
                     canvas.Fill(cx, ty + m.height - 1, cx + m.advance, ty + m.height, target.textColor);
             }
-            if (font.lfUnderline)
+            if (font.logFont.lfUnderline)
                 canvas.Fill(x, ty + m.height - 1, x + width, ty + m.height, target.textColor);
-            if (font.lfStrikeOut)
+            if (font.logFont.lfStrikeOut)
                 canvas.Fill(x, ty + m.height / 2, x + width, ty + m.height / 2 + 1, target.textColor);
             ty += m.height;
         }

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::headless {
 
@@ -58,6 +58,7 @@ std::string FormatValue(const Variant& v) {
     }
     case T::Font: return *v.get_if<FontRef>() ? "font" : "nothing";
     case T::Picture: return *v.get_if<PictureRef>() ? "picture" : "nothing";
+    case T::Error: return "error " + std::to_string(v.get_if<ErrorValue>()->code);
     case T::DataObject: return *v.get_if<DataObjectRef>() ? "data" : "nothing";
     }
     return "?";

@@ -3,8 +3,7 @@
 // virtual clock.
 #include <stdexcept>
 
-#include "control/Zorvane.h"
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::headless {
 
@@ -17,7 +16,7 @@ bool Contains(const gdi::RECT& r, gdi::POINT p) {
 }  // namespace
 
 HeadlessForm::HeadlessForm() : m_Platform(std::make_unique<HeadlessPlatform>(*this)) {
-    ambientFont = MakeFont(StdFont{});
+    ambientFont = MakeFont(FontDescription{});
 }
 
 HeadlessForm::~HeadlessForm() {
@@ -58,15 +57,15 @@ HeadlessSite* HeadlessForm::AddCustomControl(const ControlMaker& make, std::u16s
     return result;
 }
 
-Zorvane& HeadlessForm::AddButton(std::u16string name, gdi::RECT bounds) {
+Control& HeadlessForm::AddButton(std::u16string name, gdi::RECT bounds) {
     std::int32_t error = errors::kNone;
     HeadlessSite* site = AddControl(u"Vemmix.Zorvane", std::move(name), bounds, &error);
-    Zorvane* button = site ? site->zorvane() : nullptr;
-    if (!button)
+    if (!site)
         throw std::runtime_error("cannot create Vemmix.Zorvane (error " + std::to_string(error) + ")");
-    button->InitProperties();
-    button->Show();
-    return *button;
+    Control& button = site->control();
+    button.InitProperties();
+    button.Show();
+    return button;
 }
 
 void HeadlessForm::RemoveControl(HeadlessSite& site) {

@@ -1,8 +1,8 @@
 // The headless platform: every answer settable, every tooltip request recorded.
 #include <algorithm>
 
-#include "host/headless/BuiltinTextRenderer.h"
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/BuiltinTextRenderer.h>
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::headless {
 
@@ -41,7 +41,6 @@ HeadlessPlatform::HeadlessPlatform(HeadlessForm& form)
     // The default desktop: Windows XP, Luna blue.
     SetVisualStyle(u"C:\\WINDOWS\\resources\\Themes\\Luna\\Luna.msstyles", u"NormalColor",
                    u"NormalSize");
-    gdi::SetScreenResolution(m_DpiX, m_DpiY);
 }
 
 HeadlessPlatform::~HeadlessPlatform() = default;
@@ -79,7 +78,6 @@ void HeadlessPlatform::SetVisualStyleBuffers(std::optional<VisualStyleBuffers> b
 void HeadlessPlatform::SetScreenDpi(int dpiX, int dpiY) {
     m_DpiX = dpiX;
     m_DpiY = dpiY;
-    gdi::SetScreenResolution(dpiX, dpiY);
 }
 
 void HeadlessPlatform::SetTextRenderer(TextRenderer* renderer) { m_Text = renderer; }

@@ -3,9 +3,7 @@
 // timers, pointer and focus requests.
 #include <algorithm>
 
-#include "control/TypeLibrary.h"
-#include "control/Zorvane.h"
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::headless {
 
@@ -13,6 +11,8 @@ namespace {
 
 int Width(const gdi::RECT& r) { return std::max(0, r.right - r.left); }
 int Height(const gdi::RECT& r) { return std::max(0, r.bottom - r.top); }
+// GetPixel's answer outside the bitmap (CLR_INVALID).
+constexpr gdi::COLORREF kNoPixel = 0xFFFFFFFFu;
 int TimerIndex(TimerId timer) { return timer == TimerId::Over ? 0 : 1; }
 
 }  // namespace
@@ -43,8 +43,6 @@ void HeadlessSite::AllocateWindow() {
     if (!m_StockBitmap) m_StockBitmap = previous;
     if (old) gdi::DeleteObject(old);
 }
-
-Zorvane* HeadlessSite::zorvane() { return dynamic_cast<Zorvane*>(m_Control.get()); }
 
 void HeadlessSite::SetBounds(gdi::RECT bounds) {
     const bool resized = Width(bounds) != Width(m_Bounds) || Height(bounds) != Height(m_Bounds);
@@ -159,7 +157,7 @@ std::vector<bool> HeadlessSite::shape() const {
 
 gdi::COLORREF HeadlessSite::PixelAt(int x, int y) const {
     const gdi::PixelView view = pixels();
-    if (x < 0 || y < 0 || x >= view.width || y >= view.height) return gdi::CLR_INVALID;
+    if (x < 0 || y < 0 || x >= view.width || y >= view.height) return kNoPixel;
     const std::uint32_t p = view.pixels[static_cast<std::size_t>(y) * view.width + x];
     if (view.bitsPerPixel != 32) return p ? 0x00FFFFFFu : 0u;
     return gdi::ColorFromPixel(p & 0x00FFFFFFu);
@@ -208,8 +206,10 @@ void HeadlessSite::PropertyChanged(std::u16string_view name) {
 
 namespace {
 
-std::u16string EventName(std::int32_t dispid) {
-    if (const typelib::Event* event = typelib::FindEvent(dispid)) return std::u16string(event->name);
+// The event's name from the control's own type information.
+std::u16string EventName(const Control* control, std::int32_t dispid) {
+    if (const typelib::Event* event = control ? control->GetTypeInfo().FindEvent(dispid) : nullptr)
+        return std::u16string(event->name);
     std::u16string name = u"Event";
     for (char c : std::to_string(dispid)) name.push_back(static_cast<char16_t>(c));
     return name;
@@ -221,7 +221,7 @@ std::int32_t HeadlessSite::RaiseEvent(std::int32_t dispid, std::span<Variant> ar
     // The entry goes in first so that what the handler causes follows it;
     // its arguments are what the handler left.
     const std::size_t index = m_Form.m_Log.size();
-    LogEntry entry = LogEntry::Make(LogEntry::Kind::Event, m_Name, EventName(dispid));
+    LogEntry entry = LogEntry::Make(LogEntry::Kind::Event, m_Name, EventName(m_Control.get(), dispid));
     entry.dispid = dispid;
     m_Form.Append(std::move(entry));
 

@@ -1,7 +1,7 @@
 // An in-memory property bag with keys matched without regard to case.
 #include <algorithm>
 
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::headless {
 
@@ -29,7 +29,7 @@ std::optional<Variant> MemoryPropertyBag::ReadProperty(std::u16string_view key,
 std::int32_t MemoryPropertyBag::WriteProperty(std::u16string_view key, const Variant& value,
                                               const Variant& defaultValue) {
     m_WriteOrder.emplace_back(key);
-    if (ValuesEqual(value, defaultValue)) {
+    if (PropertyBag::MatchesDefault(value, defaultValue)) {
         // A value equal to its default is not kept, not even from an earlier write.
         std::erase_if(m_Entries, [&](const auto& entry) { return SameKey(entry.first, key); });
         return errors::kNone;

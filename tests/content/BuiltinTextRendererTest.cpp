@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "host/headless/BuiltinTextRenderer.h"
+#include <vemmix/headless/BuiltinTextRenderer.h>
 #include "tests/content/ContentFixture.h"
 
 namespace vemmix::test {
@@ -28,7 +28,7 @@ protected:
         target.backgroundMode = m_Mode;
         target.backgroundColor = 0x00FF00;
         m_Rect = rect;
-        return m_Renderer->DrawText(target, m_Font, text, m_Rect, format);
+        return m_Renderer->DrawText(target, TextRenderer::Font{m_Font, {}}, text, m_Rect, format);
     }
     gdi::PixelView View() { return gdi::PixelView{40, 30, 32, m_Pixels}; }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/headless/BuiltinTextRenderer.h"
+#include <vemmix/headless/BuiltinTextRenderer.h>
 #include "tests/content/ContentFixture.h"
 
 namespace vemmix::test {
@@ -21,13 +21,16 @@ struct TextCall {
     gdi::COLORREF colour;
     int backgroundMode;
     gdi::LOGFONT font;
+    std::u16string faceName;
+    TextRenderer::Direction direction;
 };
 
 class RecordingRenderer final : public TextRenderer {
 public:
-    int DrawText(const Target& target, const gdi::LOGFONT& font, std::u16string_view text,
+    int DrawText(const Target& target, const Font& font, std::u16string_view text,
                  gdi::RECT& rect, unsigned format) override {
-        calls.push_back({std::u16string(text), rect, format, target.textColor, target.backgroundMode, font});
+        calls.push_back({std::u16string(text), rect, format, target.textColor, target.backgroundMode,
+                         font.logFont, std::u16string(font.faceName), target.direction});
         return m_Builtin->DrawText(target, font, text, rect, format);
     }
     // The calls that drew (not the measurements).
@@ -52,7 +55,7 @@ protected:
     void ConfigureForm() override { form.platform().SetTextRenderer(&recorder); }
     void SetUp() override {
         PlainButtonTest::SetUp();
-        StdFont font;
+        FontDescription font;
         font.name = u"Arial";
         font.size = 10;
         btn().SetFont(MakeFont(font));
@@ -117,7 +120,7 @@ TEST_F(CaptionTest, TopRowIsNotMeasured) {
 }
 
 TEST_F(CaptionTest, DeviceFontFromTheFontProperty) {
-    StdFont font;
+    FontDescription font;
     font.name = u"Tahoma";
     font.size = 8.25;  // 8 points: -MulDiv(8, 96, 72) = -11
     font.bold = true;
@@ -151,7 +154,7 @@ TEST_F(CaptionTest, DeviceFontFromTheFontProperty) {
 
 TEST_F(CaptionTest, FontHeightRoundsHalvesAwayFromZeroLikeMulDiv) {
     form.platform().SetScreenDpi(108, 108);
-    StdFont font;
+    FontDescription font;
     font.size = 3;  // 3 x 108 / 72 = 4.5
     btn().SetFont(MakeFont(font));
     const auto draws = Draw(u"OK");
@@ -161,7 +164,7 @@ TEST_F(CaptionTest, FontHeightRoundsHalvesAwayFromZeroLikeMulDiv) {
 }
 
 TEST_F(CaptionTest, LongFaceNameFillsTheWholeField) {
-    StdFont font;
+    FontDescription font;
     font.name = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     btn().SetFont(MakeFont(font));
     const auto draws = Draw(u"OK");
@@ -170,7 +173,7 @@ TEST_F(CaptionTest, LongFaceNameFillsTheWholeField) {
 }
 
 TEST_F(CaptionTest, FaceNameGoesThroughTheAnsiCodePage) {
-    StdFont font;
+    FontDescription font;
     font.name = u"Caf\u00E9 \u0416";
     btn().SetFont(MakeFont(font));
     const auto draws = Draw(u"OK");

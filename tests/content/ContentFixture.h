@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "control/StdObjects.h"
+#include <vemmix/StdObjects.h>
 #include "control/Zorvane.h"
 #include "render/Gdi.h"
 #include "tests/support/ButtonFixture.h"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "CoreTestSupport.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix {
 namespace {
@@ -15,7 +16,7 @@ class AccessKey : public ::testing::TestWithParam<AccessKeyCase> {};
 
 TEST_P(AccessKey, IsTheCharacterAfterTheFirstSingleAmpersand) {
     headless::HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     headless::HeadlessSite& site = *form.Find(u"Zorvane1");
     b.SetCaption(u"&Q");  // a key left over from before
     ASSERT_EQ(site.accessKeys(), u"Q");

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "control/Zorvane.h"
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::coretest {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CoreTestSupport.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix {
 namespace {
@@ -117,7 +118,7 @@ TEST(Lifecycle, PaintBeforeTheFirstShowAlreadyDraws) {
 class ShowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        button = &form.AddButton();
+        button = &AddButton(form);
         site = form.Find(u"Zorvane1");
     }
     void ShowAgain() {
@@ -256,7 +257,7 @@ TEST(Terminate, RemovingAControlLeavesNoDrawingObject) {
     const std::size_t live = gdi::LiveObjectCount();
     {
         HeadlessForm form;
-        Zorvane& b = form.AddButton();
+        Zorvane& b = AddButton(form);
         b.SetCaption(u"Bye");
         form.RemoveControl(*form.Find(u"Zorvane1"));
     }

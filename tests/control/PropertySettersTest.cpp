@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "CoreTestSupport.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix {
 namespace {
@@ -34,7 +35,7 @@ PictureRef TestPicture() {
     return picture;
 }
 FontRef TestFont() {
-    static const FontRef font = MakeFont(StdFont{u"Arial", 12.0, true, false, false, false, 0});
+    static const FontRef font = MakeFont(FontDescription{u"Arial", 12.0, true, false, false, false, 0});
     return font;
 }
 
@@ -158,7 +159,7 @@ protected:
 
 TEST_P(PropertySetter, StoresNotifiesAndRepaints) {
     const SetterCase& c = GetParam();
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     if (c.arrange) c.arrange(b, form);
     form.ClearLog();
 
@@ -218,7 +219,7 @@ protected:
 // The property keeps the value as set; the cache holds its translation.
 TEST_P(ColourSetter, KeepsTheReferenceAndCachesTheTranslation) {
     const ColourCase& c = GetParam();
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     form.platform().SetSystemColor(5, 0x00123456);
 
     (b.*c.set)(SystemColorRef(5));
@@ -242,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(EveryColour, ColourSetter, ::testing::ValuesIn(kColourC
 
 TEST(ColourProperties, SystemReferenceIsKeptAsSet) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     b.SetForeColorOver(SystemColorRef(18));
     EXPECT_EQ(static_cast<std::uint32_t>(b.ForeColorOver()), 0x80000012u);
 }
@@ -262,7 +263,7 @@ TEST(BorderColor, DerivesEdgeColoursByChannelShift) {
         {0x00808080, 0x00000000, 0x001A292D, 0x009D908E},
     };
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     for (const EdgeCase& c : cases) {
         SCOPED_TRACE(c.border);
         b.SetBorderColor(static_cast<OleColor>(c.border));
@@ -279,7 +280,7 @@ TEST(BorderColor, SystemHighlightGivesTheSystem3DColours) {
     form.platform().SetSystemColor(21, 0x00111111);
     form.platform().SetSystemColor(22, 0x00DDDDDD);
     form.platform().SetSystemColor(16, 0x00777777);
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
 
     b.SetBorderColor(SystemColorRef(20));
     EXPECT_EQ(b.Colors().m_BorderRGB, 0x00EEEEEEu);
@@ -291,7 +292,7 @@ TEST(BorderColor, SystemHighlightGivesTheSystem3DColours) {
 TEST(BorderColor, AnotherSystemColourIsShiftedFromItsTranslation) {
     HeadlessForm form;
     form.platform().SetSystemColor(15, 0x00FFFFFF);
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     b.SetBorderColor(SystemColorRef(15));
     EXPECT_EQ(b.Colors().m_DarkShadowRGB, 0x00646F71u);
     EXPECT_EQ(b.Colors().m_ShadowRGB, 0x0099A8ACu);
@@ -302,7 +303,7 @@ TEST(BorderColor, AnotherSystemColourIsShiftedFromItsTranslation) {
 
 TEST(DropDownWidth, OnAButtonOfWidthZeroStoresZero) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton(u"Zorvane1", {0, 0, 0, 30});
+    Zorvane& b = AddButton(form, u"Zorvane1", {0, 0, 0, 30});
     ASSERT_EQ(b.Width(), 0);
     b.SetDropDownWidth(16);
     EXPECT_EQ(b.DropDownWidth(), 0);
@@ -312,7 +313,7 @@ TEST(DropDownWidth, OnAButtonOfWidthZeroStoresZero) {
 
 TEST(DropDownWidth, ResizingNarrowerKeepsTheValue) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     b.SetAppearanceMode(ecAppearanceMode::DropDown);
     b.SetDropDownWidth(40);
     form.Find(u"Zorvane1")->SetBounds({0, 0, 20, 30});
@@ -324,7 +325,7 @@ TEST(DropDownWidth, ResizingNarrowerKeepsTheValue) {
 
 TEST(AppearanceMode, ToggleModeResetsToggleValueWithoutNotifyingIt) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     b.SetToggleValue(kTrue);
     ASSERT_EQ(b.ToggleValue(), kTrue);
     form.ClearLog();
@@ -337,7 +338,7 @@ TEST(AppearanceMode, ToggleModeResetsToggleValueWithoutNotifyingIt) {
 TEST(AppearanceMode, StandardAndDropDownKeepToggleValue) {
     for (std::int32_t mode : {ecAppearanceMode::Standard, ecAppearanceMode::DropDown}) {
         HeadlessForm form;
-        Zorvane& b = form.AddButton();
+        Zorvane& b = AddButton(form);
         b.SetToggleValue(kTrue);
         b.SetAppearanceMode(mode);
         EXPECT_EQ(b.ToggleValue(), kTrue) << mode;
@@ -348,7 +349,7 @@ TEST(AppearanceMode, StandardAndDropDownKeepToggleValue) {
 
 TEST(BooleanProperties, AnyNonZeroIsStoredAsTrue) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     b.SetShowFocus(1);
     EXPECT_EQ(b.ShowFocus(), kTrue);
     b.SetPictureStretch(7);
@@ -360,14 +361,14 @@ TEST(BooleanProperties, AnyNonZeroIsStoredAsTrue) {
 
 TEST(Version, ReadsTheLibraryVersion) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     EXPECT_EQ(b.Version(), u"5.16");
 }
 
 TEST(Version, SettingFailsWith382WhileRunning) {
     HeadlessForm form;
     form.ambientUserMode = true;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     const std::u16string before = b.Version();
     form.ClearLog();
     EXPECT_EQ(b.SetVersion(u"9.99"), errors::kNotSupportedAtRunTime);
@@ -378,7 +379,7 @@ TEST(Version, SettingFailsWith382WhileRunning) {
 TEST(Version, SettingFailsWith387InADesigner) {
     HeadlessForm form;
     form.ambientUserMode = false;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     const std::u16string before = b.Version();
     form.ClearLog();
     EXPECT_EQ(b.SetVersion(u"9.99"), errors::kNotPermitted);
@@ -388,7 +389,7 @@ TEST(Version, SettingFailsWith387InADesigner) {
 
 TEST(Version, UnknownUserModeCountsAsDesignTime) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     form.offerAmbients = false;
     EXPECT_EQ(b.SetVersion(u"1"), errors::kNotPermitted);
 }
@@ -413,7 +414,7 @@ TEST(WindowHeldProperties, WindowErrorReachesTheCallerWithNothingStoredOrNotifie
     for (const WindowHeldCase& c : cases) {
         SCOPED_TRACE(c.name);
         HeadlessForm form;
-        Zorvane& b = form.AddButton();
+        Zorvane& b = AddButton(form);
         form.Find(u"Zorvane1")->windowError = 70;
         form.ClearLog();
         EXPECT_EQ(c.set(b), 70);
@@ -424,7 +425,7 @@ TEST(WindowHeldProperties, WindowErrorReachesTheCallerWithNothingStoredOrNotifie
 
 TEST(WindowHeldProperties, GetterReadsWhatTheWindowHolds) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     headless::HeadlessSite& site = *form.Find(u"Zorvane1");
     site.SetEnabled(false);
     site.SetMousePointer(3);
@@ -439,7 +440,7 @@ TEST(WindowHeldProperties, GetterReadsWhatTheWindowHolds) {
 
 TEST(Methods, OLEDragStartsADragThroughTheWindow) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     form.ClearLog();
     EXPECT_EQ(b.OLEDrag(), 0);
     ASSERT_EQ(form.log().size(), 1u);
@@ -475,7 +476,7 @@ TEST(EnumeratedProperties, OutOfRangeValuesAreStoredAndRepaintWithoutFailing) {
         for (std::int32_t v : values) {
             SCOPED_TRACE(std::string(p.name) + " " + std::to_string(v));
             HeadlessForm form;
-            Zorvane& b = form.AddButton();
+            Zorvane& b = AddButton(form);
             b.SetCaption(u"Text");
             const std::size_t liveBefore = gdi::LiveObjectCount();
             form.ClearLog();

@@ -7,6 +7,7 @@
 #include "CoreTestSupport.h"
 #include "render/FaceRenderer.h"
 #include "render/Primitives.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix {
 namespace {
@@ -80,7 +81,7 @@ std::vector<gdi::COLORREF> ExpectedImage(const Zorvane& b, HeadlessSite& site, F
 class RedrawTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        button = &form.AddButton();
+        button = &AddButton(form);
         site = form.Find(u"Zorvane1");
         site->displayAsDefault = false;
         MakePlain(*button);
@@ -188,7 +189,7 @@ TEST_F(RedrawTest, HiddenButtonDrawsNothingAndCreatesNothing) {
 TEST(RedrawSize, ZeroWidthOrHeightDrawsNothingAndCreatesNothing) {
     for (gdi::RECT bounds : {gdi::RECT{0, 0, 0, 30}, gdi::RECT{0, 0, 100, 0}}) {
         HeadlessForm form;
-        Zorvane& b = form.AddButton(u"Zorvane1", bounds);
+        Zorvane& b = AddButton(form, u"Zorvane1", bounds);
         form.ClearLog();
         const std::size_t live = gdi::LiveObjectCount();
         b.Refresh();
@@ -201,7 +202,7 @@ TEST(RedrawSize, ZeroWidthOrHeightDrawsNothingAndCreatesNothing) {
 
 TEST(RedrawSize, ResizeToZeroThenBackDrawsAgain) {
     HeadlessForm form;
-    form.AddButton();
+    AddButton(form);
     HeadlessSite& site = *form.Find(u"Zorvane1");
     form.ClearLog();
     site.SetBounds({0, 0, 0, 30});
@@ -231,7 +232,7 @@ TEST_F(RedrawTest, NoDrawingObjectSurvivesARepaint) {
 TEST_F(RedrawTest, TheRepaintAttachesTheTextRendererToItsMemoryContext) {
     struct CountingRenderer final : TextRenderer {
         int calls = 0;
-        int DrawText(const Target&, const gdi::LOGFONT&, std::u16string_view, gdi::RECT& rect,
+        int DrawText(const Target&, const Font&, std::u16string_view, gdi::RECT& rect,
                      unsigned) override {
             ++calls;
             rect.right = rect.left + 10;

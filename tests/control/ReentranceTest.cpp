@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "CoreTestSupport.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix {
 namespace {
@@ -19,7 +20,7 @@ std::size_t CountOf(const std::vector<std::int32_t>& ids, std::int32_t id) {
 
 TEST(Reentrance, HandlerSettingPropertiesInsideClickSeesTheRepaints) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     HeadlessSite& site = *form.Find(u"Zorvane1");
     VBool valueInsideClick = kFalse;
     site.onEvent = [&](std::int32_t dispid, std::span<Variant>) {
@@ -44,7 +45,7 @@ TEST(Reentrance, HandlerSettingPropertiesInsideClickSeesTheRepaints) {
 // A Click handler that sets Value True again would recurse without end.
 TEST(Reentrance, RecursiveValueFromClickIsBoundedAndReportsOutOfStackSpace) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     HeadlessSite& site = *form.Find(u"Zorvane1");
     int depth = 0, deepest = 0;
     site.onEvent = [&](std::int32_t dispid, std::span<Variant>) -> std::int32_t {
@@ -69,7 +70,7 @@ TEST(Reentrance, RecursiveValueFromClickIsBoundedAndReportsOutOfStackSpace) {
 
 TEST(Reentrance, NestedEventsOfDifferentKindsShareTheBound) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     HeadlessSite& site = *form.Find(u"Zorvane1");
     int raised = 0;
     site.onEvent = [&](std::int32_t dispid, std::span<Variant>) -> std::int32_t {
@@ -87,7 +88,7 @@ TEST(Reentrance, NestedEventsOfDifferentKindsShareTheBound) {
 // TextFadeEnd -> TextFade_Start -> TextFade_Stop -> TextFadeEnd …
 TEST(Reentrance, FadeEndHandlerRestartingAndStoppingIsBounded) {
     HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     HeadlessSite& site = *form.Find(u"Zorvane1");
     b.SetCaption(u"Fade");
     std::int32_t innerError = 0;

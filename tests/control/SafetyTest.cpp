@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "CoreTestSupport.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix {
 namespace {
 
 TEST(ObjectSafety, EveryInterfaceIsSafeForUntrustedCallersAndData) {
     headless::HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     const Guid interfaces[] = {
         Guid{},  // IUnknown
         Guid{0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}},  // IDispatch
@@ -25,7 +26,7 @@ TEST(ObjectSafety, EveryInterfaceIsSafeForUntrustedCallersAndData) {
 
 TEST(ObjectSafety, SettingOptionsChangesNothing) {
     headless::HeadlessForm form;
-    Zorvane& b = form.AddButton();
+    Zorvane& b = AddButton(form);
     form.ClearLog();
     const std::uint32_t requests[][2] = {{3, 0}, {3, 3}, {1, 1}, {2, 0}, {0, 0}, {0xFFFFFFFF, 0xFFFFFFFF}};
     for (const auto& request : requests) {

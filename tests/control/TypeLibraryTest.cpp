@@ -6,10 +6,11 @@
 #include <set>
 #include <string>
 
-#include "control/Enums.h"
+#include <vemmix/Enums.h>
 #include "control/TypeLibrary.h"
 #include "control/Zorvane.h"
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix {
 namespace {
@@ -401,7 +402,7 @@ TEST(ClassFactory, CreatesByProgramIdentifierWithoutRegardToCase) {
         headless::HeadlessSite* site = form.AddControl(id, u"B" + std::u16string(id), {0, 0, 50, 20}, &error);
         ASSERT_NE(site, nullptr);
         EXPECT_EQ(error, 0);
-        EXPECT_NE(site->zorvane(), nullptr);
+        EXPECT_NE(ZorvaneOf(*site), nullptr);
     }
 }
 
@@ -420,7 +421,7 @@ TEST(ClassFactory, CreatesByClassIdentifier) {
 
 TEST(ClassFactory, UnknownIdentifiersGive429AndNoObject) {
     headless::HeadlessForm form;
-    Zorvane& button = form.AddButton();
+    Zorvane& button = AddButton(form);
     for (const std::u16string& id :
          {std::u16string(u"Vemmix.Zorvan"), std::u16string(u"Vemmix.Zorvane "), std::u16string(u""),
           std::u16string(u"VB.CommandButton"), ToString(typelib::kLibraryId),

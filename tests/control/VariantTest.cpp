@@ -6,8 +6,9 @@
 #include <limits>
 #include <vector>
 
-#include "control/StdObjects.h"
-#include "control/Variant.h"
+#include <vemmix/ContainerServices.h>
+#include <vemmix/StdObjects.h>
+#include <vemmix/Variant.h>
 #include "render/Gdi.h"
 
 namespace vemmix {
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         IntCase{Str(u"1e"), std::nullopt}, IntCase{Str(u"inf"), std::nullopt},
         IntCase{Str(u"nan"), std::nullopt}, IntCase{Str(u"&H"), std::nullopt},
         IntCase{Str(u"&HG"), std::nullopt}, IntCase{Str(u"True"), std::nullopt},
-        IntCase{Str(u"1 2"), std::nullopt}, IntCase{Variant(MakeFont(StdFont{})), std::nullopt},
+        IntCase{Str(u"1 2"), std::nullopt}, IntCase{Variant(MakeFont(FontDescription{})), std::nullopt},
         IntCase{Variant(MakeEmptyPicture()), std::nullopt}));
 
 TEST(ToInt32Conversion, RangeRoundingAndColourLiterals) {
@@ -91,7 +92,7 @@ TEST(ToSingleConversion, OverflowAndStrings) {
     EXPECT_EQ(ToSingle(Variant(std::int32_t{16777217})), 16777216.0f);  // nearest single
     EXPECT_EQ(ToSingle(kTrueV), -1.0f);
     EXPECT_EQ(ToSingle(Variant()), 0.0f);
-    EXPECT_EQ(ToSingle(Variant(MakeFont(StdFont{}))), std::nullopt);
+    EXPECT_EQ(ToSingle(Variant(MakeFont(FontDescription{}))), std::nullopt);
 }
 
 TEST(ToBoolConversion, NonZeroIsTrueAndTheWordsConvert) {
@@ -124,7 +125,7 @@ TEST(ToStringConversion, NumbersBooleansAndEmpty) {
     EXPECT_EQ(ToString(kFalseV), u"False");
     EXPECT_EQ(ToString(Variant()), u"");
     EXPECT_EQ(ToString(Str(u"abc")), u"abc");
-    EXPECT_EQ(ToString(Variant(MakeFont(StdFont{}))), std::nullopt);
+    EXPECT_EQ(ToString(Variant(MakeFont(FontDescription{}))), std::nullopt);
 }
 
 TEST(StringLimit, LongerStringsNeverConvert) {
@@ -137,7 +138,7 @@ TEST(StringLimit, LongerStringsNeverConvert) {
 }
 
 TEST(ObjectConversion, EmptyAndNullAreNoObject) {
-    const FontRef font = MakeFont(StdFont{});
+    const FontRef font = MakeFont(FontDescription{});
     const PictureRef picture = MakeEmptyPicture();
     EXPECT_EQ(ToFont(Variant(font)), font);
     EXPECT_EQ(ToFont(Variant()), FontRef{});
@@ -159,58 +160,58 @@ TEST(VariantKinds, NumericKinds) {
     EXPECT_TRUE(kTrueV.IsNumeric());
     EXPECT_FALSE(Variant().IsNumeric());
     EXPECT_FALSE(Str(u"1").IsNumeric());
-    EXPECT_FALSE(Variant(MakeFont(StdFont{})).IsNumeric());
+    EXPECT_FALSE(Variant(MakeFont(FontDescription{})).IsNumeric());
 }
 
 // ---- equality for the rule of defaults ---------------------------------------
 
-TEST(ValuesEqualRule, NumbersByValueWhateverTheirWidth) {
+TEST(MatchesDefaultRule, NumbersByValueWhateverTheirWidth) {
     const Variant ones[] = {Variant(std::int16_t{1}), Variant(std::int32_t{1}), Variant(1.0f),
                             Variant(1.0)};
     for (const auto& a : ones)
-        for (const auto& b : ones) EXPECT_TRUE(ValuesEqual(a, b));
-    EXPECT_TRUE(ValuesEqual(kTrueV, Variant(std::int16_t{-1})));
-    EXPECT_TRUE(ValuesEqual(Variant(std::int32_t{-1}), kTrueV));
-    EXPECT_TRUE(ValuesEqual(kFalseV, Variant(std::int32_t{0})));
-    EXPECT_FALSE(ValuesEqual(kTrueV, Variant(std::int16_t{1})));
-    EXPECT_FALSE(ValuesEqual(Variant(0.1f), Variant(0.1)));  // different values
-    EXPECT_FALSE(ValuesEqual(Variant(std::int32_t{65535}), Variant(std::int16_t{-1})));
+        for (const auto& b : ones) EXPECT_TRUE(PropertyBag::MatchesDefault(a, b));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(kTrueV, Variant(std::int16_t{-1})));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(std::int32_t{-1}), kTrueV));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(kFalseV, Variant(std::int32_t{0})));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(kTrueV, Variant(std::int16_t{1})));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(0.1f), Variant(0.1)));  // different values
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(std::int32_t{65535}), Variant(std::int16_t{-1})));
 }
 
-TEST(ValuesEqualRule, StringsByTextEmptyOnlyWithEmpty) {
-    EXPECT_TRUE(ValuesEqual(Str(u"abc"), Str(u"abc")));
-    EXPECT_FALSE(ValuesEqual(Str(u"abc"), Str(u"ABC")));
-    EXPECT_FALSE(ValuesEqual(Str(u"1"), Variant(std::int32_t{1})));
-    EXPECT_TRUE(ValuesEqual(Variant(), Variant()));
-    EXPECT_FALSE(ValuesEqual(Variant(), Variant(std::int32_t{0})));
-    EXPECT_FALSE(ValuesEqual(Variant(), Str(u"")));
-    EXPECT_FALSE(ValuesEqual(Variant(), Variant(FontRef{})));
+TEST(MatchesDefaultRule, StringsByTextEmptyOnlyWithEmpty) {
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Str(u"abc"), Str(u"abc")));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Str(u"abc"), Str(u"ABC")));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Str(u"1"), Variant(std::int32_t{1})));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(), Variant()));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(), Variant(std::int32_t{0})));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(), Str(u"")));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(), Variant(FontRef{})));
 }
 
-TEST(ValuesEqualRule, ObjectsByIdentity) {
-    const FontRef a = MakeFont(StdFont{});
-    const FontRef b = MakeFont(StdFont{});
-    ASSERT_EQ(*a, *b);
-    EXPECT_TRUE(ValuesEqual(Variant(a), Variant(a)));
-    EXPECT_FALSE(ValuesEqual(Variant(a), Variant(b)));  // equal contents, two objects
-    EXPECT_TRUE(ValuesEqual(Variant(FontRef{}), Variant(PictureRef{})));
-    EXPECT_FALSE(ValuesEqual(Variant(a), Variant(FontRef{})));
+TEST(MatchesDefaultRule, ObjectsByIdentity) {
+    const FontRef a = MakeFont(FontDescription{});
+    const FontRef b = MakeFont(FontDescription{});
+    ASSERT_EQ(a->Description(), b->Description());
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(a), Variant(a)));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(a), Variant(b)));  // equal contents, two objects
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(FontRef{}), Variant(PictureRef{})));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(a), Variant(FontRef{})));
     const PictureRef p = MakeEmptyPicture();
-    EXPECT_TRUE(ValuesEqual(Variant(p), Variant(PictureRef(p))));
-    EXPECT_FALSE(ValuesEqual(Variant(p), Str(u"")));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(p), Variant(PictureRef(p))));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(p), Str(u"")));
 }
 
 // ---- fonts and pictures -------------------------------------------------------
 
 TEST(StdObjectsFont, CopiesTheDescription) {
-    StdFont desc;
+    FontDescription desc;
     desc.name = u"Tahoma";
     desc.size = 11.25;
     desc.bold = true;
     desc.charset = 204;
     const FontRef font = MakeFont(desc);
     ASSERT_TRUE(font);
-    EXPECT_EQ(*font, desc);
+    EXPECT_EQ(font->Description(), desc);
     EXPECT_NE(MakeFont(desc), font);  // a new object each time
 }
 

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "tests/support/ButtonFixture.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix::test {
 namespace {
@@ -21,9 +22,9 @@ TEST(ButtonHosting, ProgramIdentifierCreatesAZorvane) {
     headless::HeadlessSite* site = form.AddControl(u"vemmix.zorvane", u"Zorvane1", {0, 0, 60, 20}, &error);
     ASSERT_NE(site, nullptr);
     EXPECT_EQ(error, 0);
-    ASSERT_NE(site->zorvane(), nullptr);
-    EXPECT_EQ(site->zorvane()->Width(), 60);
-    EXPECT_EQ(site->zorvane()->Height(), 20);
+    ASSERT_NE(ZorvaneOf(*site), nullptr);
+    EXPECT_EQ(ZorvaneOf(*site)->Width(), 60);
+    EXPECT_EQ(ZorvaneOf(*site)->Height(), 20);
 }
 
 class ButtonWithoutAmbients : public ButtonTest {

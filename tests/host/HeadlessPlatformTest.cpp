@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "tests/host/RecordingForm.h"
+#include "themes/ThemeDetection.h"
 
 namespace vemmix::test {
 namespace {
@@ -52,7 +53,10 @@ TEST_F(HeadlessPlatformTest, ResolutionAndUnicode) {
     EXPECT_TRUE(form.platform().IsUnicodeSystem());
     form.platform().SetScreenDpi(120, 144);
     EXPECT_EQ(form.platform().ScreenDpiY(), 144);
-    EXPECT_EQ(gdi::GetDeviceCaps(gdi::GetScreenDC(), gdi::LOGPIXELSY), 144);
+    // the one source of the resolution: every control's site answers it
+    form.AddButton();
+    EXPECT_EQ(form.Find(u"Zorvane1")->ScreenDpiX(), 120);
+    EXPECT_EQ(form.Find(u"Zorvane1")->ScreenDpiY(), 144);
     form.platform().SetScreenDpi(96, 96);
     form.platform().SetUnicodeSystem(false);
     EXPECT_FALSE(form.platform().IsUnicodeSystem());
@@ -61,7 +65,7 @@ TEST_F(HeadlessPlatformTest, ResolutionAndUnicode) {
 TEST_F(HeadlessPlatformTest, TextRendererCanBeReplaced) {
     class Fixed final : public TextRenderer {
     public:
-        int DrawText(const Target&, const gdi::LOGFONT&, std::u16string_view, gdi::RECT&,
+        int DrawText(const Target&, const Font&, std::u16string_view, gdi::RECT&,
                      unsigned) override {
             return 42;
         }

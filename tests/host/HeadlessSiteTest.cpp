@@ -2,7 +2,7 @@
 // window-held values and their errors, the window's image, the log.
 #include <gmock/gmock.h>
 
-#include "control/StdObjects.h"
+#include <vemmix/StdObjects.h>
 #include "tests/host/RecordingForm.h"
 #include "tests/support/PixelAssert.h"
 
@@ -21,7 +21,7 @@ TEST_F(HeadlessSiteTest, AmbientsComeFromTheForm) {
     form.ambientBackColor = 0x00123456;
     form.ambientUserMode = false;
     ASSERT_TRUE(form.ambientFont);
-    EXPECT_EQ(form.ambientFont->name, u"MS Sans Serif");
+    EXPECT_EQ(form.ambientFont->Name(), u"MS Sans Serif");
     EXPECT_EQ(site->AmbientBackColor(), std::optional<OleColor>(0x00123456));
     EXPECT_EQ(site->AmbientFont(), std::optional<FontRef>(form.ambientFont));
     EXPECT_EQ(site->AmbientUserMode(), std::optional<bool>(false));

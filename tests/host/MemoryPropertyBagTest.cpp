@@ -2,7 +2,7 @@
 // defaults (numbers by value whatever their width), orders of access.
 #include <gmock/gmock.h>
 
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::test {
 namespace {
@@ -75,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MemoryPropertyBag, ObjectsCompareByIdentity) {
     MemoryPropertyBag bag;
-    const FontRef ambient = MakeFont(StdFont{});
-    const FontRef same = MakeFont(StdFont{});
+    const FontRef ambient = MakeFont(FontDescription{});
+    const FontRef same = MakeFont(FontDescription{});
     bag.WriteProperty(u"Font", Variant(ambient), Variant(ambient));
     EXPECT_FALSE(bag.Has(u"Font"));
     bag.WriteProperty(u"Font", Variant(same), Variant(ambient));

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 #include "tests/support/RecordingControl.h"
 
 namespace vemmix::test {

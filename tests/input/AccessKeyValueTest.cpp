@@ -2,7 +2,7 @@
 // property.
 #include "tests/input/InputFixture.h"
 
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::test {
 namespace {

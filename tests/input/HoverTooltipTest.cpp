@@ -1,5 +1,6 @@
 // Hover tracking on the virtual clock, and the button's own tooltip window.
 #include "tests/input/InputFixture.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix::test {
 namespace {
@@ -60,7 +61,7 @@ TEST_F(Hover, AnotherControlOverTheButtonCountsAsOutside) {
         {"move 5 5", {"event MouseMove(0,0,5,5)"}},
         {"tick 10",  {"repaint over", "event MouseOver"}},
     });
-    form.AddButton(u"Cover", {0, 0, 20, 20});
+    AddButton(form, u"Cover", {0, 0, 20, 20});
     form.ClearLog();
     Run({{"tick 10", {"repaint up", "event MouseOut"}}});
 }

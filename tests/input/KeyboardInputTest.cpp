@@ -1,6 +1,7 @@
 // Keys and focus: Click at key down, arguments changed by the host, arrow
 // keys moving the focus, the focus flags.
 #include "tests/input/InputFixture.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix::test {
 namespace {
@@ -112,7 +113,7 @@ class ArrowKeys : public InputTest {
 protected:
     void SetUp() override {
         InputTest::SetUp();
-        form.AddButton(u"Other", {0, 40, 100, 70});
+        AddButton(form, u"Other", {0, 40, 100, 70});
         Do("focus");
         form.ClearLog();
     }

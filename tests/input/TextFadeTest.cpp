@@ -2,7 +2,7 @@
 // stop conditions of every TextFadeEvents value, and long-running fades.
 #include "tests/input/InputFixture.h"
 
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 
 namespace vemmix::test {
 namespace {

@@ -1,10 +1,11 @@
 #include "tests/support/ButtonFixture.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix::test {
 
 void ButtonTest::SetUp() {
     ConfigureForm();
-    button = &form.AddButton(u"Zorvane1", buttonBounds);
+    button = &AddButton(form, u"Zorvane1", buttonBounds);
     site = form.Find(u"Zorvane1");
     ASSERT_NE(site, nullptr);
 }

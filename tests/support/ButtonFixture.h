@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "control/Zorvane.h"
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 #include "tests/support/PixelAssert.h"
 
 namespace vemmix::test {

@@ -120,7 +120,7 @@ std::vector<std::string> DifferingKeys(const Zorvane& a, const Zorvane& b,
         if (std::find(ignore.begin(), ignore.end(), e.info.key) != ignore.end()) continue;
         const Variant va = e.get(a), vb = e.get(b);
         // exact kind and value: 0x80000012 must not come back as a double
-        if (va.type() != vb.type() || !ValuesEqual(va, vb)) differing.push_back(Narrow16(e.info.key));
+        if (va.type() != vb.type() || !PropertyBag::MatchesDefault(va, vb)) differing.push_back(Narrow16(e.info.key));
     }
     return differing;
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "control/Variant.h"
+#include <vemmix/Variant.h>
 #include "control/Zorvane.h"
 
 namespace vemmix::test {

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "control/Control.h"
+#include <vemmix/Control.h>
+
+#include "control/TypeLibrary.h"
 
 namespace vemmix::test {
 
@@ -23,6 +25,13 @@ public:
     // Runs inside each timer tick (to stop or restart timers from a tick).
     std::function<void(TimerId)> onTick;
 
+    // A class of no members that raises the button's events.
+    const typelib::TypeInfo& GetTypeInfo() const override {
+        static const typelib::TypeInfo info{.libraryName = u"Test", .className = u"RecordingControl",
+                                            .progId = u"Test.RecordingControl",
+                                            .events = typelib::kEvents};
+        return info;
+    }
     void Initialize() override { Note("Initialize"); }
     void InitProperties() override { Note("InitProperties"); }
     void ReadProperties(PropertyBag&) override { Note("ReadProperties"); }

@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "control/Enums.h"
+#include <vemmix/Enums.h>
 #include "control/Zorvane.h"
-#include "host/headless/HeadlessContainer.h"
-#include "render/Color.h"
+#include <vemmix/headless/HeadlessContainer.h>
+#include "base/Color.h"
 #include "tests/support/PersistedProperties.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix {
 namespace {
@@ -196,7 +197,7 @@ protected:
     Zorvane* button = nullptr;
 
     Zorvane& NewButton() {
-        button = &form.AddButton();
+        button = &AddButton(form);
         form.ClearLog();
         return *button;
     }

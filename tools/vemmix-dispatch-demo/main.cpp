@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "control/Control.h"
-#include "control/StdObjects.h"
-#include "control/TypeLibrary.h"
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/Control.h>
+#include <vemmix/StdObjects.h>
+#include <vemmix/TypeInfo.h>
+#include <vemmix/headless/HeadlessContainer.h>
 
 using namespace vemmix;
 using typelib::ValueType;
@@ -19,6 +19,8 @@ using typelib::ValueType;
 namespace {
 
 int g_failures = 0;
+// The class's type information, as the control answers it.
+const typelib::TypeInfo* g_type = nullptr;
 // A line announcing a call is open when its events start printing.
 bool g_lineOpen = false;
 
@@ -75,8 +77,8 @@ std::string Describe(const Variant& v, ValueType hint = ValueType::Void) {
         case Variant::Type::Font: {
             const FontRef& f = *v.get_if<FontRef>();
             if (!f) return "Nothing";
-            std::snprintf(buffer, sizeof buffer, " %.2f%s", f->size, f->bold ? " bold" : "");
-            return "Font(" + Utf8(f->name) + buffer + ")";
+            std::snprintf(buffer, sizeof buffer, " %.2f%s", f->Size(), f->Bold() ? " bold" : "");
+            return "Font(" + Utf8(f->Name()) + buffer + ")";
         }
         case Variant::Type::Picture: {
             const PictureRef& p = *v.get_if<PictureRef>();
@@ -86,6 +88,7 @@ std::string Describe(const Variant& v, ValueType hint = ValueType::Void) {
             return buffer;
         }
         case Variant::Type::DataObject: return *v.get_if<DataObjectRef>() ? "DataObject" : "Nothing";
+        case Variant::Type::Error: return "Error " + std::to_string(v.get_if<ErrorValue>()->code);
     }
     return "?";
 }
@@ -101,7 +104,7 @@ Variant NewValue(const typelib::Member& m, std::size_t index) {
         case ValueType::Bool: return Variant::Boolean(true);
         case ValueType::String: return Variant(u"Late bound");
         case ValueType::Font: {
-            StdFont f;
+            FontDescription f;
             f.name = u"Tahoma";
             f.size = 9;
             f.bold = true;
@@ -125,7 +128,7 @@ void Expect(bool ok, const std::string& what) {
 
 // The host's one event handler: every event, described from the type library.
 std::int32_t OnEvent(std::int32_t dispid, std::span<Variant> args) {
-    const typelib::Event* e = typelib::FindEvent(dispid);
+    const typelib::Event* e = g_type->FindEvent(dispid);
     CloseLine();
     std::printf("  event %d %s(", dispid, e ? Utf8(e->name).c_str() : "?");
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -168,13 +171,14 @@ int main() {
     headless::HeadlessForm form;
     std::int32_t error = 0;
     headless::HeadlessSite* site =
-        form.AddControl(typelib::kProgId, u"Zorvane1", {10, 10, 130, 40}, &error);
+        form.AddControl(u"Vemmix.Zorvane", u"Zorvane1", {10, 10, 130, 40}, &error);
     if (!site) {
-        std::printf("cannot create %s: error %d\n", Utf8(typelib::kProgId).c_str(), error);
+        std::printf("cannot create Vemmix.Zorvane: error %d\n", error);
         return 1;
     }
-    std::printf("created %s (class %s) by program identifier\n", Utf8(typelib::kProgId).c_str(),
-                Utf8(ToString(typelib::kClassId)).c_str());
+    g_type = &site->control().GetTypeInfo();
+    std::printf("created %s (class %s) by program identifier\n", Utf8(g_type->progId).c_str(),
+                Utf8(ToString(g_type->classId)).c_str());
     std::int32_t unknown = 0;
     Expect(!CreateControl(u"Vemmix.Nothing", *site, &unknown) && unknown == errors::kCannotCreateObject,
            "an unknown program identifier must give 429");
@@ -186,9 +190,9 @@ int main() {
     site->onEvent = OnEvent;
     LateBound button{control};
 
-    std::printf("\nproperties of %s, in interface order\n", Utf8(typelib::kInterfaceName).c_str());
-    for (std::size_t i = 0; i < typelib::kMembers.size(); ++i) {
-        const typelib::Member& m = typelib::kMembers[i];
+    std::printf("\nproperties of %s, in interface order\n", Utf8(g_type->interfaceName).c_str());
+    for (std::size_t i = 0; i < g_type->members.size(); ++i) {
+        const typelib::Member& m = g_type->members[i];
         if (m.IsMethod()) continue;
         Variant before, after, ignored;
         Expect(button.Invoke(m.name, InvokeKind::PropertyGet, {}, before) == 0, "get " + Utf8(m.name));
@@ -229,7 +233,7 @@ int main() {
     }
 
     std::printf("\nmethods\n");
-    for (const typelib::Member& m : typelib::kMembers) {
+    for (const typelib::Member& m : g_type->members) {
         if (!m.IsMethod()) continue;
         Variant r;
         std::printf("%s()", Utf8(m.name).c_str());

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "control/Enums.h"
-#include "control/StdObjects.h"
+#include <vemmix/Enums.h>
+#include <vemmix/StdObjects.h>
 #include "control/Zorvane.h"
-#include "host/headless/HeadlessContainer.h"
+#include <vemmix/headless/HeadlessContainer.h>
 #include "tools/vemmix-gallery/FaceSamples.h"
 #include "tools/vemmix-gallery/Sheet.h"
 
@@ -215,7 +215,9 @@ int RunButtonSheet(const ButtonSheetOptions& o) {
                     if (CellShown(row.state, group)) {
                         // One live button at a time, placed where its cell is.
                         const std::u16string name = u"Zorvane1";
-                        Zorvane& button = form.AddButton(name, {x, rowY, x + size.w, rowY + size.h});
+                        // the sheet sets the button up through its own C++ API
+                        Zorvane& button = dynamic_cast<Zorvane&>(
+                            form.AddButton(name, {x, rowY, x + size.w, rowY + size.h}));
                         headless::HeadlessSite* site = form.Find(name);
                         Configure(button, a, group, row.state, size, motif);
                         DriveState(form, *site, button, row.state);

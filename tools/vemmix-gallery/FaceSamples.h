@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "render/Color.h"
+#include "base/Color.h"
 #include "render/ColorCache.h"
 #include "render/FaceRenderer.h"
 #include "render/Gdi.h"

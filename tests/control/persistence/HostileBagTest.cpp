@@ -37,7 +37,7 @@ MemoryPropertyBag GoodBag() {
         case PersistedKind::Int16: bag.Set(info.key, std::int16_t{-55}); break;
         case PersistedKind::Boolean: bag.Set(info.key, Variant::Boolean(info.key != u"Enabled")); break;
         case PersistedKind::String: bag.Set(info.key, u"good"); break;
-        case PersistedKind::Font: bag.Set(info.key, MakeFont(StdFont{u"Good", 9})); break;
+        case PersistedKind::Font: bag.Set(info.key, MakeFont(FontDescription{u"Good", 9})); break;
         case PersistedKind::Picture: bag.Set(info.key, Bitmap(2, 2)); break;
         }
     }
@@ -48,7 +48,7 @@ MemoryPropertyBag GoodBag() {
 // Under every key, a value of a kind that cannot become the member's.
 MemoryPropertyBag WrongKinds(int variant) {
     MemoryPropertyBag bag;
-    const FontRef font = MakeFont(StdFont{});
+    const FontRef font = MakeFont(FontDescription{});
     const PictureRef picture = Bitmap(1, 1);
     for (const auto& info : test::PersistedKeys()) {
         Variant v;
@@ -84,7 +84,7 @@ class WrongKindsTest : public PersistenceTest, public ::testing::WithParamInterf
 // A fresh member keeps its fresh value (0, False, empty, no object).
 TEST_P(WrongKindsTest, FreshButtonKeepsItsFreshMembers) {
     MemoryPropertyBag hostile = WrongKinds(GetParam());
-    Zorvane& fresh = *Created().zorvane();
+    Zorvane& fresh = *ZorvaneOf(Created());
     form.ClearLog();
     Zorvane& loaded = Load(hostile);
     EXPECT_THAT(test::DifferingKeys(fresh, loaded), IsEmpty());
@@ -128,12 +128,12 @@ class HostileFontTest : public PersistenceTest, public ::testing::WithParamInter
 
 TEST_P(HostileFontTest, OnlyUsableFontsAreTaken) {
     const FontCase& c = GetParam();
-    const FontRef before = MakeFont(StdFont{u"Before", 10});
+    const FontRef before = MakeFont(FontDescription{u"Before", 10});
     MemoryPropertyBag first;
     first.Set(u"Appearance", std::int32_t{0});
     first.Set(u"Font", before);
     Zorvane& b = Load(first);
-    const FontRef font = MakeFont(StdFont{c.name, c.size});
+    const FontRef font = MakeFont(FontDescription{c.name, c.size});
     MemoryPropertyBag bag;
     bag.Set(u"Appearance", std::int32_t{0});
     bag.Set(u"Font", font);

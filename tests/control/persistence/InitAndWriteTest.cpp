@@ -1,6 +1,7 @@
 // A new button's initial values, and what WriteProperties saves: the keys in
 // order, defaults left out, the extender's tooltip given back in between.
 #include "tests/control/persistence/PersistenceFixture.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix::persisttest {
 namespace {
@@ -55,7 +56,7 @@ TEST_F(PersistenceTest, NewButtonHasTheInitialValuesAndTheWindowsXpPreset) {
 TEST_F(PersistenceTest, NewButtonNotifiesOnlyWhatThePresetsChange) {
     HeadlessSite& site = Created();
     form.ClearLog();
-    site.zorvane()->InitProperties();
+    ZorvaneOf(site)->InitProperties();
     const std::vector<std::string> theme = {"BackColor",      "BackColorDown",     "BackColorOver",
                                             "BackColorFocus", "BackColorDisabled", "BorderColor"};
     std::vector<std::string> expected = theme;
@@ -91,12 +92,12 @@ TEST_F(PersistenceTest, FreshButtonSavesOnlyWhatDiffersFromTheDefaults) {
     MemoryPropertyBag bag = Save(b);
     EXPECT_THAT(StoredKeys(bag),
                 ElementsAre(u"BackColorDown", u"TransparentColor", u"DepthEvent", u"ShowFocus"));
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"BackColorDown"), Variant(std::int32_t{0x00E6EBEC})));
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"TransparentColor"),
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"BackColorDown"), Variant(std::int32_t{0x00E6EBEC})));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"TransparentColor"),
                             Variant(static_cast<std::int32_t>(Translate(SystemColorRef(15))))));
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"DepthEvent"), Variant(std::int32_t{1})));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"DepthEvent"), Variant(std::int32_t{1})));
     EXPECT_EQ(bag.Get(u"ShowFocus")->type(), Variant::Type::Bool);
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"ShowFocus"), Variant::Boolean(true)));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"ShowFocus"), Variant::Boolean(true)));
 }
 
 TEST_F(PersistenceTest, WritesValuesWithTheirKinds) {
@@ -113,14 +114,14 @@ TEST_F(PersistenceTest, WritesValuesWithTheirKinds) {
     MemoryPropertyBag bag = Save(b);
     EXPECT_EQ(bag.Get(u"ForeColor")->type(), Variant::Type::Int32);
     EXPECT_EQ(bag.Get(u"BackColor")->type(), Variant::Type::Int32);
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"BackColor"), Variant(SystemColorRef(15))));  // still a reference
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"BackColor"), Variant(SystemColorRef(15))));  // still a reference
     EXPECT_EQ(bag.Get(u"BorderWidth")->type(), Variant::Type::Int16);
     EXPECT_EQ(bag.Get(u"PictureStretch")->type(), Variant::Type::Bool);
     EXPECT_EQ(bag.Get(u"ToolTipTitle")->type(), Variant::Type::String);
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"Enabled"), Variant::Boolean(false)));
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"MousePointer"), Variant(std::int16_t{11})));
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"RightToLeft"), Variant::Boolean(true)));
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"OLEDropMode"), Variant(std::int16_t{1})));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"Enabled"), Variant::Boolean(false)));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"MousePointer"), Variant(std::int16_t{11})));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"RightToLeft"), Variant::Boolean(true)));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"OLEDropMode"), Variant(std::int16_t{1})));
     EXPECT_FALSE(bag.Has(u"Version"));
 }
 
@@ -146,9 +147,9 @@ TEST_F(PersistenceTest, FontAndCaptionDefaultToTheCurrentAmbients) {
     EXPECT_FALSE(Save(b).Has(u"Font"));
     EXPECT_FALSE(Save(b).Has(u"Caption"));
     SiteOf(b).displayName = u"Renamed";  // the caption no longer equals the display name
-    form.ambientFont = MakeFont(StdFont{});  // equal text, another object
+    form.ambientFont = MakeFont(FontDescription{});  // equal text, another object
     MemoryPropertyBag bag = Save(b);
-    EXPECT_TRUE(ValuesEqual(*bag.Get(u"Caption"), Variant(u"ZorvaneA")));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"Caption"), Variant(u"ZorvaneA")));
     EXPECT_TRUE(bag.Has(u"Font"));
 }
 
@@ -170,7 +171,7 @@ private:
 
 TEST_F(PersistenceTest, GivesTheExtenderTooltipBackBetweenKeysSixtyAndSixtyOne) {
     HeadlessSite& site = Created();
-    Zorvane& b = *site.zorvane();
+    Zorvane& b = *ZorvaneOf(site);
     b.InitProperties();
     b.SetToolTipStyle(1);
     site.extenderToolTipText = u"Press me";
@@ -190,12 +191,12 @@ TEST_F(PersistenceTest, GivesTheExtenderTooltipBackBetweenKeysSixtyAndSixtyOne) 
 
 TEST_F(PersistenceTest, ANonEmptyExtenderTooltipIsLeftAlone) {
     HeadlessSite& site = Created();
-    site.zorvane()->InitProperties();
+    ZorvaneOf(site)->InitProperties();
     site.extenderToolTipText = u"Own text";
-    Save(*site.zorvane());
+    Save(*ZorvaneOf(site));
     EXPECT_EQ(site.extenderToolTipText, u"Own text");
     site.extenderToolTipText.reset();  // no extender at all: nothing to give back, no failure
-    EXPECT_EQ(Save(*site.zorvane()).writeOrder().size(), 64u);
+    EXPECT_EQ(Save(*ZorvaneOf(site)).writeOrder().size(), 64u);
 }
 
 // A write that fails is skipped; the next key is still written.

@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "control/Zorvane.h"
-#include "host/headless/HeadlessContainer.h"
-#include "render/Color.h"
+#include <vemmix/headless/HeadlessContainer.h>
+#include "base/Color.h"
 #include "tests/support/PersistedProperties.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix::persisttest {
 
@@ -30,18 +31,18 @@ protected:
         if (name.empty()) name = u"Zorvane" + std::u16string(1, char16_t(u'A' + created));
         ++created;
         HeadlessSite* site = form.AddControl(u"Vemmix.Zorvane", std::move(name), {0, 0, 100, 30});
-        if (!site || !site->zorvane()) throw std::runtime_error("no Zorvane");
+        if (!site || !ZorvaneOf(*site)) throw std::runtime_error("no Zorvane");
         return *site;
     }
     Zorvane& New() {
         HeadlessSite& site = Created();
-        site.zorvane()->InitProperties();
-        return *site.zorvane();
+        ZorvaneOf(site)->InitProperties();
+        return *ZorvaneOf(site);
     }
     Zorvane& Load(PropertyBag& bag, std::u16string name = {}) {
         HeadlessSite& site = Created(std::move(name));
-        site.zorvane()->ReadProperties(bag);
-        return *site.zorvane();
+        ZorvaneOf(site)->ReadProperties(bag);
+        return *ZorvaneOf(site);
     }
     static HeadlessSite& SiteOf(Zorvane& button) {
         return static_cast<HeadlessSite&>(button.Site());

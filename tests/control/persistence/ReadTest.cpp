@@ -2,6 +2,7 @@
 // absent keys, values straight into the members (no setter side effects),
 // then the colour cache, the shape mode and the access key.
 #include "tests/control/persistence/PersistenceFixture.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix::persisttest {
 namespace {
@@ -30,7 +31,7 @@ TEST_F(PersistenceTest, ReadsTheKeysInTheirOrder) {
 // Every absent key takes the default of the table. On the default (blue)
 // desktop the Windows XP theme colours are set again at load.
 TEST_F(PersistenceTest, OnlyFontAndCaptionGivesTheTableDefaults) {
-    const FontRef font = MakeFont(StdFont{u"Tahoma", 10.0});
+    const FontRef font = MakeFont(FontDescription{u"Tahoma", 10.0});
     MemoryPropertyBag bag = BagOf({{u"Font", font}, {u"Caption", u"Saved"}});
     Zorvane& b = Load(bag);
     EXPECT_EQ(b.Font(), font);
@@ -103,9 +104,9 @@ TEST_F(PersistenceTest, AbsentFontAndCaptionTakeTheAmbientsOfNow) {
     MemoryPropertyBag bag;
     HeadlessSite& site = Created(u"Zorvane7");
     site.displayName = u"NewName";
-    site.zorvane()->ReadProperties(bag);
-    EXPECT_EQ(site.zorvane()->Caption(), u"NewName");
-    EXPECT_EQ(site.zorvane()->Font(), form.ambientFont);  // the object itself
+    ZorvaneOf(site)->ReadProperties(bag);
+    EXPECT_EQ(ZorvaneOf(site)->Caption(), u"NewName");
+    EXPECT_EQ(ZorvaneOf(site)->Font(), form.ambientFont);  // the object itself
 }
 
 // Values go straight into the members: no clamp, no NUL cut, no effect

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "tests/control/persistence/PersistenceFixture.h"
+#include "tests/support/ZorvaneAccess.h"
 
 namespace vemmix::persisttest {
 namespace {
@@ -37,7 +38,7 @@ Variant NonDefault(const test::PersistedKeyInfo& info) {
     case PersistedKind::String:
         return std::u16string(u"Sp\u00e9cial && &Caption \u4e2d\u6587 \U0001F600");
     case PersistedKind::Font:
-        return MakeFont(StdFont{u"DejaVu Sans", 13.5, true, true, false, true, 2});
+        return MakeFont(FontDescription{u"DejaVu Sans", 13.5, true, true, false, true, 2});
     case PersistedKind::Picture:
         return SmallPicture(static_cast<std::uint32_t>(k.size()));
     }
@@ -58,7 +59,7 @@ TEST_P(KeyRoundTrip, OneKeyComesBackAndIsSavedAlone) {
 
     Zorvane& b = Load(bag);
     const Variant loaded = test::PersistedValue(b, info.key);
-    EXPECT_TRUE(ValuesEqual(loaded, value)) << test::Narrow16(info.key);
+    EXPECT_TRUE(PropertyBag::MatchesDefault(loaded, value)) << test::Narrow16(info.key);
 
     MemoryPropertyBag saved = Save(b);
     std::vector<std::u16string> expectedKeys;
@@ -68,11 +69,11 @@ TEST_P(KeyRoundTrip, OneKeyComesBackAndIsSavedAlone) {
     EXPECT_THAT(StoredKeys(saved), ::testing::ElementsAreArray(expectedKeys));
     ASSERT_TRUE(saved.Has(info.key));
     const Variant stored = *saved.Get(info.key);
-    EXPECT_TRUE(ValuesEqual(stored, value)) << test::Narrow16(info.key);
+    EXPECT_TRUE(PropertyBag::MatchesDefault(stored, value)) << test::Narrow16(info.key);
     EXPECT_EQ(stored.type(), value.type()) << test::Narrow16(info.key);
 
     Zorvane& again = Load(saved);
-    EXPECT_TRUE(ValuesEqual(test::PersistedValue(again, info.key), value));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(test::PersistedValue(again, info.key), value));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKey, KeyRoundTrip, ::testing::ValuesIn(test::PersistedKeys()),
@@ -139,7 +140,7 @@ private:
         case PersistedKind::String:
             return Text();
         case PersistedKind::Font:
-            return MakeFont(StdFont{Chance(2) ? u"Arial" : u"Courier New",
+            return MakeFont(FontDescription{Chance(2) ? u"Arial" : u"Courier New",
                                     1.0 + Below(400) / 4.0, Chance(2), Chance(2), Chance(2),
                                     Chance(2), static_cast<std::int16_t>(Below(256))});
         case PersistedKind::Picture:
@@ -162,14 +163,14 @@ TEST_F(PersistenceTest, RandomisedSaveAndLoadLosesNothing) {
         // every key read is what the bag held (or the default when absent)
         for (const test::PersistedKeyInfo& info : test::PersistedKeys()) {
             if (auto held = original.Get(info.key)) {
-                EXPECT_TRUE(ValuesEqual(test::PersistedValue(first, info.key), *held))
+                EXPECT_TRUE(PropertyBag::MatchesDefault(test::PersistedValue(first, info.key), *held))
                     << test::Narrow16(info.key);
             }
         }
         MemoryPropertyBag saved = Save(first);
         HeadlessSite& secondSite = Created(u"Second");
-        secondSite.zorvane()->ReadProperties(saved);
-        Zorvane& second = *secondSite.zorvane();
+        ZorvaneOf(secondSite)->ReadProperties(saved);
+        Zorvane& second = *ZorvaneOf(secondSite);
         // the caption's default is the display name: both instances use the first's
         EXPECT_THAT(test::DifferingKeys(first, second, {u"Caption"}), ::testing::IsEmpty());
         EXPECT_EQ(second.Caption(), first.Caption() == u"First" ? u"Second" : first.Caption());
@@ -208,7 +209,7 @@ TEST_F(PersistenceTest, AConfiguredButtonComesBackWhole) {
     b.SetToolTipTitle(u"Hint");
     b.SetToolTipBackColor(0x00ABCDEF);
     b.SetTextFadeSpeed(55);
-    b.SetFont(MakeFont(StdFont{u"Verdana", 12}));
+    b.SetFont(MakeFont(FontDescription{u"Verdana", 12}));
     b.SetEnabled(kFalse);
     MemoryPropertyBag bag = Save(b);
     Zorvane& loaded = Load(bag, u"ZorvaneA2");

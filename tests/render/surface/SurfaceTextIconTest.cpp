@@ -5,8 +5,8 @@
 #include <string>
 
 #include "SurfaceCanvas.h"
-#include "render/Icon.h"
-#include "render/TextRenderer.h"
+#include <vemmix/Icon.h>
+#include <vemmix/TextRenderer.h>
 
 namespace vemmix::gdi::test {
 namespace {
@@ -14,10 +14,10 @@ namespace {
 // Records what it is asked to draw and paints one pixel in the text colour.
 class RecordingRenderer : public TextRenderer {
 public:
-    int DrawText(const Target& target, const LOGFONT& font, std::u16string_view text, RECT& rect,
+    int DrawText(const Target& target, const Font& font, std::u16string_view text, RECT& rect,
                  unsigned format) override {
         m_Text = std::u16string(text);
-        m_Face = font.lfFaceName;
+        m_Face = font.logFont.lfFaceName;
         m_Format = format;
         m_Mode = target.backgroundMode;
         if (format & DT_CALCRECT) {

@@ -1,4 +1,4 @@
-#include "render/Color.h"
+#include "base/Color.h"
 
 #include <array>
 
@@ -6,7 +6,7 @@ namespace vemmix {
 namespace {
 
 // The classic Windows ("Windows Standard") scheme. Index: COLOR_* constant.
-constexpr std::array<COLORREF, 31> kClassicColors = {
+constexpr std::array<COLORREF, kSystemColorCount> kClassicColors = {
     0x00C8D0D4,  //  0 scroll bar
     0x00A56E3A,  //  1 desktop
     0x006A240A,  //  2 active caption

@@ -10,7 +10,8 @@
 // For a character cell whose left edge is cx on a line whose top is ty:
 //   glyph      columns cx .. cx + a - 2, rows ty + t .. ty + h - t - 1,
 //              for every character but space (bold is one column wider
-//              because a is); italic draws as regular
+//              because a is); italic draws as regular; the face name and
+//              the reading direction change nothing
 //   underline  row ty + h - 1, columns cx .. cx + a - 1, for the character
 //              after a single '&' and, with lfUnderline, the whole line
 //   strike-out row ty + h / 2 across the whole line (lfStrikeOut)
@@ -34,7 +35,7 @@
 
 #include <memory>
 
-#include "render/TextRenderer.h"
+#include <vemmix/TextRenderer.h>
 
 namespace vemmix::headless {
 

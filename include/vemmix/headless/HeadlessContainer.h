@@ -15,16 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "control/Control.h"
-#include "control/ContainerServices.h"
-#include "control/StdObjects.h"
-#include "render/Color.h"
-#include "render/Gdi.h"
-#include "render/TextRenderer.h"
-
-namespace vemmix {
-class Zorvane;
-}
+#include <vemmix/Color.h>
+#include <vemmix/ContainerServices.h>
+#include <vemmix/Control.h>
+#include <vemmix/Export.h>
+#include <vemmix/StdObjects.h>
+#include <vemmix/Surface.h>
+#include <vemmix/TextRenderer.h>
 
 namespace vemmix::headless {
 
@@ -131,8 +128,6 @@ public:
     ~HeadlessSite() override;
 
     Control& control() { return *m_Control; }
-    // The control as a Zorvane, or null for another class.
-    Zorvane* zorvane();
     const std::u16string& name() const { return m_Name; }
     gdi::RECT bounds() const { return m_Bounds; }  // in form pixels
     // Moves/resizes the window; the control gets Resize when the size changed.
@@ -205,7 +200,8 @@ public:
     // mask colour; otherwise every pixel).
     gdi::PixelView pixels() const;
     std::vector<bool> shape() const;
-    gdi::COLORREF PixelAt(int x, int y) const;  // COLORREF of window pixel (x, y)
+    // The COLORREF of window pixel (x, y); 0xFFFFFFFF outside the window.
+    gdi::COLORREF PixelAt(int x, int y) const;
     int repaintCount() const { return m_RepaintCount; }
 
 private:
@@ -260,8 +256,10 @@ public:
     // like any other and sent Initialize.
     using ControlMaker = std::function<std::unique_ptr<Control>(ControlSite&)>;
     HeadlessSite* AddCustomControl(const ControlMaker& make, std::u16string name, gdi::RECT bounds);
-    // Convenience: a Zorvane that has had Initialize, InitProperties and Show.
-    Zorvane& AddButton(std::u16string name = u"Zorvane1", gdi::RECT bounds = {0, 0, 100, 30});
+    // Convenience: a "Vemmix.Zorvane" button that has had Initialize,
+    // InitProperties and Show. Throws std::runtime_error when the class
+    // factory cannot create one.
+    Control& AddButton(std::u16string name = u"Zorvane1", gdi::RECT bounds = {0, 0, 100, 30});
     // Sends Terminate and destroys the control.
     void RemoveControl(HeadlessSite& site);
     HeadlessSite* Find(std::u16string_view name);

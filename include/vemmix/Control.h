@@ -1,7 +1,8 @@
 // The interface a container drives every control through: the framework's
 // lifecycle notifications, input notifications, timer ticks, the automation
-// (dispatch) entry point and the scripting-safety interface. The class
-// factory creates controls by program identifier or class identifier.
+// (dispatch) entry point, the control's type information and the
+// scripting-safety interface. The class factory creates controls by
+// program identifier or class identifier.
 #pragma once
 
 #include <cstdint>
@@ -9,17 +10,23 @@
 #include <span>
 #include <string_view>
 
-#include "control/ContainerServices.h"
-#include "control/Guid.h"
-#include "control/Variant.h"
+#include <vemmix/ContainerServices.h>
+#include <vemmix/Export.h>
+#include <vemmix/Guid.h>
+#include <vemmix/TypeInfo.h>
+#include <vemmix/Variant.h>
 
 namespace vemmix {
 
+// The option bits of the scripting-safety interface.
+constexpr std::uint32_t kSafeForUntrustedCaller = 1;  // INTERFACESAFE_FOR_UNTRUSTED_CALLER
+constexpr std::uint32_t kSafeForUntrustedData = 2;    // INTERFACESAFE_FOR_UNTRUSTED_DATA
+
 enum class InvokeKind : std::uint8_t { PropertyGet, PropertyPut, PropertyPutRef, Method };
 
-class Control {
+class VEMMIX_EXPORT Control {
 public:
-    virtual ~Control() = default;
+    virtual ~Control();
 
     // ---- lifecycle -----------------------------------------------------------
     virtual void Initialize() = 0;
@@ -58,6 +65,9 @@ public:
     virtual void TimerTick(TimerId timer) = 0;
 
     // ---- automation ----------------------------------------------------------
+    // The class's members, events and enumerations: what GetIDOfName and
+    // Invoke bind against, and what RaiseEvent's identifiers mean.
+    virtual const typelib::TypeInfo& GetTypeInfo() const = 0;
     // Member name (without regard to case) -> dispatch identifier; 0 or 438.
     virtual std::int32_t GetIDOfName(std::u16string_view name, std::int32_t& dispid) const = 0;
     // Returns 0 or an error number (382, 387, 438, 13, 450, 28 …).
@@ -65,6 +75,7 @@ public:
                                 Variant& result) = 0;
 
     // ---- scripting safety (IObjectSafety) ------------------------------------
+    // Option bits: kSafeForUntrustedCaller, kSafeForUntrustedData.
     virtual std::int32_t GetInterfaceSafetyOptions(const Guid& riid, std::uint32_t& supported,
                                                    std::uint32_t& enabled) = 0;
     virtual std::int32_t SetInterfaceSafetyOptions(const Guid& riid, std::uint32_t mask,
@@ -75,7 +86,7 @@ public:
 // identifier ("Vemmix.Zorvane", without regard to case) or a class GUID in
 // registry form ("{…}"). An unknown identifier gives no object and sets
 // `error` to 429 (cannot create object).
-std::unique_ptr<Control> CreateControl(std::u16string_view classId, ControlSite& site,
+VEMMIX_EXPORT std::unique_ptr<Control> CreateControl(std::u16string_view classId, ControlSite& site,
                                        std::int32_t* error = nullptr);
 
 }  // namespace vemmix

@@ -1,13 +1,12 @@
-#include "content/AnsiCodePage.h"
+#include "base/Windows1252.h"
 
 #include <cstdint>
 
-namespace vemmix::content {
+namespace vemmix {
 namespace {
 
 // Bytes 0x80..0x9F of Windows-1252 and the characters they stand for. The
-// five unassigned bytes round-trip the C1 control of the same value, as the
-// system's conversion does.
+// five unassigned bytes round-trip the C1 control of the same value.
 constexpr char16_t kHighControls[32] = {
     u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',  // 80
     u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',  // 88
@@ -31,4 +30,14 @@ std::string ToWindows1252(std::u16string_view text) {
     return bytes;
 }
 
-}  // namespace vemmix::content
+std::u16string FromWindows1252(std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text.push_back(b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : static_cast<char16_t>(b));
+    }
+    return text;
+}
+
+}  // namespace vemmix

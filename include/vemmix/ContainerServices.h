@@ -1,7 +1,7 @@
-// What the button asks of the container that hosts it: its window, the
+// What a control asks of the container that hosts it: its window, the
 // ambient and extender properties, the property-change notification, event
 // raising, its two timers, and the platform's services. Every container
-// (headless, Qt) implements this seam; the button knows no other.
+// (headless, Qt) implements this seam; the control knows no other.
 #pragma once
 
 #include <cstdint>
@@ -10,37 +10,26 @@
 #include <string>
 #include <string_view>
 
-#include "control/Variant.h"
-#include "render/Color.h"
-#include "render/Gdi.h"
-#include "themes/ThemeDetection.h"
+#include <vemmix/Color.h>
+#include <vemmix/Errors.h>
+#include <vemmix/Export.h>
+#include <vemmix/Surface.h>
+#include <vemmix/Variant.h>
+#include <vemmix/VisualStyle.h>
 
 namespace vemmix {
 
 class TextRenderer;
 
-// Error numbers that cross the automation boundary (0: success).
-namespace errors {
-constexpr std::int32_t kNone = 0;
-constexpr std::int32_t kOverflow = 6;
-constexpr std::int32_t kOutOfStackSpace = 28;
-constexpr std::int32_t kTypeMismatch = 13;
-constexpr std::int32_t kInvalidPropertyValue = 380;
-constexpr std::int32_t kNotSupportedAtRunTime = 382;
-constexpr std::int32_t kReadOnlyProperty = 383;  // a property without a setter
-constexpr std::int32_t kNotPermitted = 387;  // "setting not permitted" (design time)
-constexpr std::int32_t kUnknownMember = 438;  // object doesn't support this property or method
-constexpr std::int32_t kWrongArgumentCount = 450;
-constexpr std::int32_t kCannotCreateObject = 429;
-}  // namespace errors
-
-// The button's two window timers.
-enum class TimerId : std::uint8_t { Over, Fading };  // timerOver (10 ms), timerFading (50 ms)
+// A control's two window timers and their intervals.
+enum class TimerId : std::uint8_t { Over, Fading };  // timerOver, timerFading
+constexpr std::uint32_t kOverIntervalMs = 10;        // hover polling
+constexpr std::uint32_t kFadingIntervalMs = 50;      // text-fade step
 
 // A tooltip window the container shows over a control.
-class TooltipFacility {
+class VEMMIX_EXPORT TooltipFacility {
 public:
-    virtual ~TooltipFacility() = default;
+    virtual ~TooltipFacility();
     // Returns the new tooltip's handle (> 0), or 0 when none could be made.
     virtual std::int32_t CreateTooltip(bool balloon) = 0;
     // The tool: shown over `area` (client pixels of `window`) with `text`.
@@ -54,13 +43,16 @@ public:
 };
 
 // Services of the platform, shared by every control of a container.
-class Platform {
+class VEMMIX_EXPORT Platform {
 public:
-    virtual ~Platform() = default;
+    virtual ~Platform();
     virtual const SystemColorTable& SystemColors() const = 0;
     // The desktop's visual style as the raw name buffers, or nullopt when
     // no visual style is in force or it cannot be asked.
     virtual std::optional<VisualStyleBuffers> CurrentThemeName() const = 0;
+    // The screen's logical resolution in dots per inch: the one source of
+    // it. A container whose screens differ answers per control through
+    // ControlSite::ScreenDpiX/Y.
     virtual int ScreenDpiX() const = 0;
     virtual int ScreenDpiY() const = 0;
     // True where the system draws Unicode text (every supported system).
@@ -71,15 +63,29 @@ public:
 
 // The services of one control's site: its window, the container's ambient
 // and extender properties, notifications and events.
-class ControlSite {
+//
+// The window's image. The container owns the window's device context
+// (WindowDC) and the bitmap selected into it, and keeps that bitmap exactly
+// the window's client size: it replaces the bitmap when the size changes,
+// before it sends the control Resize, so a repaint started by Resize
+// already draws at the new size. A window of no width or height has no
+// image (the context holds its 1 x 1 stock bitmap and the control draws
+// nothing). The control paints only by copying a finished image into that
+// bitmap and then calling WindowImageChanged exactly once; the container
+// may then present the pixels (GetBitmapPixels) and must not change them.
+class VEMMIX_EXPORT ControlSite {
 public:
-    virtual ~ControlSite() = default;
+    virtual ~ControlSite();
 
     virtual Platform& GetPlatform() = 0;
+    // The resolution of the screen the control's window is on; by default
+    // the platform's.
+    virtual int ScreenDpiX() { return GetPlatform().ScreenDpiX(); }
+    virtual int ScreenDpiY() { return GetPlatform().ScreenDpiY(); }
 
     // ---- window object ----------------------------------------------------
     // Setters of window-held properties return 0 or the error number the
-    // window reports (the button then stores and notifies nothing).
+    // window reports (the control then stores and notifies nothing).
     virtual bool Enabled() const = 0;
     virtual std::int32_t SetEnabled(bool enabled) = 0;
     virtual std::int16_t MousePointer() const = 0;
@@ -95,8 +101,7 @@ public:
     // Client size in pixels, as floating-point values.
     virtual double ScaleWidth() const = 0;
     virtual double ScaleHeight() const = 0;
-    // The device context of the window; a repaint copies its bitmap here
-    // and then calls WindowImageChanged so the container can present it.
+    // The device context of the window (see "The window's image" above).
     virtual gdi::HDC WindowDC() = 0;
     virtual void WindowImageChanged() = 0;
     virtual void SetAutoRedraw(bool autoRedraw) = 0;
@@ -123,7 +128,7 @@ public:
     // ---- notifications and events -----------------------------------------
     virtual void PropertyChanged(std::u16string_view name) = 0;
     // Raises an event synchronously. Every argument is passed by reference:
-    // the handler may change it and the button reads it back. Returns 0 or
+    // the handler may change it and the control reads it back. Returns 0 or
     // the error number the host's handler raised.
     virtual std::int32_t RaiseEvent(std::int32_t dispid, std::span<Variant> args) = 0;
 
@@ -140,17 +145,27 @@ public:
 };
 
 // The property bag of a saved control. Keys match without regard to case.
-class PropertyBag {
+class VEMMIX_EXPORT PropertyBag {
 public:
-    virtual ~PropertyBag() = default;
+    virtual ~PropertyBag();
     // The stored value, or `defaultValue` when the key is absent; nullopt
     // when the value cannot be read.
     virtual std::optional<Variant> ReadProperty(std::u16string_view key,
                                                 const Variant& defaultValue) = 0;
-    // Stores the value unless it equals the default (then nothing is
-    // stored). Returns 0 or an error number.
+    // Stores the value unless it matches the default (MatchesDefault; then
+    // nothing is stored). Returns 0 or an error number.
     virtual std::int32_t WriteProperty(std::u16string_view key, const Variant& value,
                                        const Variant& defaultValue) = 0;
+    // The control could not take the value saved under `key` (it keeps what
+    // it had): `error` is the number, `reason` says what was wrong. A form
+    // loader reports it with the key's name; by default it is dropped.
+    virtual void LogError(std::u16string_view key, std::int32_t error,
+                          std::u16string_view reason);
+
+    // The rule of defaults: numbers by value whatever their width (a
+    // Boolean True matches -1), strings by their text, objects by identity,
+    // Empty only Empty.
+    static bool MatchesDefault(const Variant& value, const Variant& defaultValue);
 };
 
 }  // namespace vemmix

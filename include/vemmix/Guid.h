@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include <vemmix/Export.h>
+
 namespace vemmix {
 
 struct Guid {
@@ -17,8 +19,8 @@ struct Guid {
 };
 
 // "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}", upper-case hex.
-std::u16string ToString(const Guid& guid);
+VEMMIX_EXPORT std::u16string ToString(const Guid& guid);
 // Parses the registry form (braces optional, any case); nullopt otherwise.
-std::optional<Guid> ParseGuid(std::u16string_view text);
+VEMMIX_EXPORT std::optional<Guid> ParseGuid(std::u16string_view text);
 
 }  // namespace vemmix
