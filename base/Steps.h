@@ -7,19 +7,32 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <optional>
+#include <stdexcept>
+
+#include "base/Rounding.h"
 
 namespace vemmix {
 
 // Raised by a checked operation; caught by RunStep.
 struct StepFailed {};
 
-// Runs one step; a step that fails is skipped and the caller goes on.
+// Runs one step; a step that fails is skipped and the caller goes on. The
+// failures a step may have: a checked value that does not fit (StepFailed),
+// an ambient property the container does not offer (an empty optional's
+// value()), a call into the container that failed (a std::runtime_error,
+// as the container seam allows), memory it could not get. Anything else
+// (a logic_error, a bad variant access) is a fault of the program, not of
+// the step, and is not hidden: it ends the program here.
 template <class Step>
 void RunStep(Step&& step) noexcept {
     try {
         step();
-    } catch (...) {
+    } catch (const StepFailed&) {
+    } catch (const std::bad_optional_access&) {
+    } catch (const std::runtime_error&) {
+    } catch (const std::bad_alloc&) {
     }
 }
 
@@ -39,27 +52,23 @@ inline std::int32_t CheckedInt32(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-// Floating point to integer: nearest, halves to the even neighbour (the
-// default rounding mode), failing when the result does not fit.
+// Floating point to integer (RoundTo), failing the step when the result
+// does not fit.
 inline std::int32_t Nearest32(double value) {
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw StepFailed{};
-    return static_cast<std::int32_t>(rounded);
-}
-
-// A floating-point size as whole pixels, halves to even; nothing when the
-// value is not finite or does not fit.
-inline std::optional<std::int32_t> NearestPixels(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
+    if (const auto rounded = RoundTo<std::int32_t>(value)) return *rounded;
+    throw StepFailed{};
 }
 
 inline std::int16_t Nearest16(double value) {
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw StepFailed{};
-    return static_cast<std::int16_t>(rounded);
+    if (const auto rounded = RoundTo<std::int16_t>(value)) return *rounded;
+    throw StepFailed{};
+}
+
+// A floating-point size as whole pixels; nothing when the value is not
+// finite or does not fit.
+inline std::optional<std::int32_t> NearestPixels(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    return RoundTo<std::int32_t>(value);
 }
 
 }  // namespace vemmix

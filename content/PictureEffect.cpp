@@ -8,6 +8,8 @@
 
 #include <vemmix/Enums.h>
 
+#include "base/Rounding.h"
+
 namespace vemmix::content {
 namespace {
 
@@ -46,7 +48,7 @@ void Brightness(const PixelArrays& pixels, std::int32_t percent) {
     const float factor = static_cast<float>(percent + 100) / 100.0f;
     LookupTable table;
     for (std::int32_t i = 0; i < 256; ++i) {
-        const double scaled = std::nearbyint(static_cast<double>(factor) * i);
+        const double scaled = RoundHalfEven(static_cast<double>(factor) * i);
         table[static_cast<std::size_t>(i)] =
             scaled < 0 ? 0 : (scaled > 255 ? 255 : static_cast<std::int32_t>(scaled));
     }

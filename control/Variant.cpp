@@ -11,6 +11,8 @@
 #include <vemmix/ContainerServices.h>
 #include <vemmix/StdObjects.h>
 
+#include "base/Rounding.h"
+
 namespace vemmix {
 
 namespace {
@@ -112,16 +114,12 @@ std::optional<double> NumberOf(const Variant& v) {
     }
 }
 
-// Rounds half to even (the default rounding mode) and range-checks after
-// rounding, so 32767.5 overflows a 16-bit integer.
+// Rounds half to even and range-checks after rounding, so 32767.5
+// overflows a 16-bit integer.
 template <class Int>
 std::optional<Int> RoundToInteger(std::optional<double> value) {
-    if (!value || std::isnan(*value)) return std::nullopt;
-    const double r = std::nearbyint(*value);
-    if (r < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        r > static_cast<double>(std::numeric_limits<Int>::max()))
-        return std::nullopt;
-    return static_cast<Int>(r);
+    if (!value) return std::nullopt;
+    return RoundTo<Int>(*value);
 }
 
 template <class Ref>

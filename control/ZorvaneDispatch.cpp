@@ -27,6 +27,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "base/Rounding.h"
 #include "control/TypeLibrary.h"
 #include "control/Zorvane.h"
 
@@ -43,7 +44,7 @@ std::optional<OleColor> ToColour(const Variant& v) {
     if (const auto asLong = ToInt32(v)) return *asLong;
     const auto d = ToDouble(v);
     if (!d || std::isnan(*d)) return std::nullopt;
-    const double r = std::nearbyint(*d);
+    const double r = RoundHalfEven(*d);
     if (r < 0 || r > 4294967295.0) return std::nullopt;
     return static_cast<OleColor>(static_cast<std::uint32_t>(r));
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/Rounding.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
@@ -23,7 +24,7 @@ constexpr std::int32_t kHalfCycleCeiling = 2 * std::numeric_limits<std::int16_t>
 // to nearest with halves to even (25.5 gives 26).
 std::int32_t FadeStep(std::int32_t from, std::int32_t to, std::int16_t speed) {
     return static_cast<std::int32_t>(
-        std::nearbyint(static_cast<double>(to - from) / static_cast<double>(speed)));
+        RoundHalfEven(static_cast<double>(to - from) / static_cast<double>(speed)));
 }
 
 }  // namespace

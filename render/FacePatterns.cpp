@@ -3,13 +3,15 @@
 #include <cmath>
 #include <limits>
 
+#include <vemmix/Enums.h>
+
 #include "themes/ColorRamp.h"
 
 namespace vemmix {
 namespace {
 
-constexpr std::int32_t kToggleMode = 1;
-constexpr std::int32_t kDropDownMode = 2;
+constexpr std::int32_t kToggleMode = ecAppearanceMode::Toggle;
+constexpr std::int32_t kDropDownMode = ecAppearanceMode::DropDown;
 
 bool Fits32(std::int64_t v) {
     return v >= std::numeric_limits<std::int32_t>::min() &&
@@ -32,14 +34,6 @@ COLORREF PickFaceColor(const FaceState& s, const ColorCache& c, FaceKind kind) {
 }
 
 }  // namespace
-
-std::int64_t RoundHalfEven(double value) {
-    const double down = std::floor(value);
-    const double rest = value - down;
-    auto result = static_cast<std::int64_t>(down);
-    if (rest > 0.5 || (rest == 0.5 && (result & 1) != 0)) ++result;
-    return result;
-}
 
 FacePatterns::FacePatterns(const FaceState& state, FaceTarget& target, FaceKind kind)
     : m_State(state),

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "base/Color.h"
+#include "base/Rounding.h"
 #include "render/FaceRenderer.h"
 
 namespace vemmix {
@@ -34,9 +35,6 @@ inline std::optional<std::int16_t> Int16(std::int32_t value) {
     if (value < INT16_MIN || value > INT16_MAX) return std::nullopt;
     return static_cast<std::int16_t>(value);
 }
-
-// Nearest integer, halves to the even neighbour.
-std::int64_t RoundHalfEven(double value);
 
 enum class FaceKind { Up, Down };
 
@@ -75,7 +73,8 @@ public:
     // R[k]: absent when k lies outside the ramp.
     MaybeColor R(std::int64_t k) const;
     // R[index] with the index rounded half to even.
-    MaybeColor RAt(double index) const { return R(RoundHalfEven(index)); }
+    // An index beyond any 64-bit value lies outside the ramp.
+    MaybeColor RAt(double index) const { return R(RoundTo<std::int64_t>(index).value_or(-1)); }
 
     void Line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, MaybeColor c,
               std::int16_t penWidth = 1);

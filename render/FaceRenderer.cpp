@@ -1,19 +1,10 @@
 #include "render/FaceRenderer.h"
 
+#include <vemmix/Enums.h>
+
 #include "render/FacePatterns.h"
 
 namespace vemmix {
-namespace {
-
-// The ecAppearance values; render/ sits below the type library, so the
-// numbers are repeated here.
-namespace ecAppearance {
-constexpr std::int32_t ThreeD = 0, Flat = 1, Shaped = 2, WindowsXP = 3, ExplorerXP = 4,
-                       Office2003 = 5, Office2007 = 6, VistaSunrise = 7, VistaSunset = 8,
-                       Gradient = 9;
-}
-
-}  // namespace
 
 void DrawFaceUp(const FaceState& state, FaceTarget& target, VBool drawBorder) {
     if (state.width == 0 || state.height == 0) return;

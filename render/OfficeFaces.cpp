@@ -2,12 +2,15 @@
 // rest, framed inner gradient under the pointer, warmer reversed gradient
 // when pressed; flat outlined with the royal theme) and Office 2007 (glossy
 // gradient with lightened top and bottom rows, darker border when pressed).
+#include <vemmix/Enums.h>
+
 #include "render/FacePatterns.h"
 
 namespace vemmix {
 namespace {
 
-constexpr std::int32_t kRoyal = 3;
+// m_ThemeIndex is numbered as ecAppearanceThemesDefault.
+constexpr std::int32_t kRoyal = ecAppearanceThemesDefault::Royal;
 
 // Office 2003 hovered, steps 1 and 2: the outer rows and edge columns from
 // a mode-1 ramp of the back colour.

@@ -2,13 +2,16 @@
 // edges) and Explorer XP (flat at rest, the XP look only under the pointer).
 // Neither looks at drawBorder. The hover and focus inner frames of Windows
 // XP belong to the focus step of the repaint, not to the face.
+#include <vemmix/Enums.h>
+
 #include "render/FacePatterns.h"
 
 namespace vemmix {
 namespace {
 
-constexpr std::int32_t kSilver = 2;
-constexpr std::int32_t kRoyal = 3;
+// m_ThemeIndex is numbered as ecAppearanceThemesDefault.
+constexpr std::int32_t kSilver = ecAppearanceThemesDefault::Silver;
+constexpr std::int32_t kRoyal = ecAppearanceThemesDefault::Royal;
 
 }  // namespace
 

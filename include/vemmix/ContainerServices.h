@@ -64,6 +64,12 @@ public:
 // The services of one control's site: its window, the container's ambient
 // and extender properties, notifications and events.
 //
+// Failures. A call that can fail says so by its result (an error number,
+// nullopt, false, a null handle). A container may also throw a
+// std::runtime_error from any call of this seam or of a property bag: the
+// control takes it as the failure of the one step that made the call and
+// goes on with the next, as it does for a failing result.
+//
 // The window's image. The container owns the window's device context
 // (WindowDC) and the bitmap selected into it, and keeps that bitmap exactly
 // the window's client size: it replaces the bitmap when the size changes,
