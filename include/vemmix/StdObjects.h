@@ -79,7 +79,7 @@ public:
     void RemoveObserver(FontObserver& observer);
 
 private:
-    void Changed();
+    VEMMIX_NO_EXPORT void Changed();
 
     FontDescription m_Description;
     std::vector<FontObserver*> m_Observers;
