@@ -38,7 +38,7 @@ public:
     virtual void FontChanged(const StdFont& font) = 0;
 
 protected:
-    ~FontObserver() = default;
+    virtual ~FontObserver();
 };
 
 // A font object. It is shared by counted reference: every holder sees the
