@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <map>
 
 #include <QFile>
 #include <QFileInfo>
@@ -58,11 +59,115 @@ QString LineAndColumn(const QByteArray& json, qsizetype offset) {
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
+// What Qt's JSON reader does not keep: the order of an object's keys, and
+// a key given twice (Qt keeps the last). It walks JSON that Qt has read
+// already, so it need not check the grammar; depth is bounded by Qt's.
+class KeyScanner {
+public:
+    explicit KeyScanner(const QByteArray& json) : m_P(json.constData()), m_End(json.constData() + json.size()) {}
+
+    void Run() { Value({}, 0); }
+
+    // The keys of controls[i].properties in the order of the file.
+    std::map<qsizetype, QStringList> propertyKeys;
+    // A key given a second time in its object, and where.
+    std::optional<std::pair<QString, QString>> repeated;
+
+private:
+    void Space() {
+        while (m_P < m_End && (*m_P == ' ' || *m_P == '\t' || *m_P == '\n' || *m_P == '\r')) ++m_P;
+    }
+
+    // A string at m_P, decoded.
+    QString String() {
+        ++m_P;  // the opening quote
+        QByteArray utf8;
+        QString text;
+        const auto flush = [&] {
+            text += QString::fromUtf8(utf8);
+            utf8.clear();
+        };
+        while (m_P < m_End && *m_P != '"') {
+            if (*m_P != '\\') {
+                utf8.append(*m_P++);
+                continue;
+            }
+            ++m_P;
+            const char e = m_P < m_End ? *m_P++ : 'u';
+            switch (e) {
+            case 'b': utf8.append('\b'); break;
+            case 'f': utf8.append('\f'); break;
+            case 'n': utf8.append('\n'); break;
+            case 'r': utf8.append('\r'); break;
+            case 't': utf8.append('\t'); break;
+            case 'u':
+                flush();
+                if (m_End - m_P >= 4) text += QChar(static_cast<char16_t>(QByteArray(m_P, 4).toUShort(nullptr, 16)));
+                m_P += std::min<qsizetype>(4, m_End - m_P);
+                break;
+            default: utf8.append(e); break;  // \" \\ \/
+            }
+        }
+        ++m_P;  // the closing quote
+        flush();
+        return text;
+    }
+
+    void Value(const QString& path, int depth) {
+        Space();
+        if (m_P >= m_End) return;
+        if (*m_P == '"') {
+            String();
+        } else if (*m_P == '{') {
+            ++m_P;
+            QStringList keys;
+            for (;;) {
+                Space();
+                if (m_P >= m_End || *m_P == '}') break;
+                if (*m_P == ',') {
+                    ++m_P;
+                    continue;
+                }
+                const QString key = String();
+                const QString where = path.isEmpty() ? key : path + QLatin1Char('.') + key;
+                if (keys.contains(key) && !repeated) repeated = std::make_pair(where, key);
+                keys << key;
+                Space();
+                ++m_P;  // the colon
+                Value(where, depth + 1);
+            }
+            ++m_P;
+            static const QRegularExpression properties(QStringLiteral("^controls\\[(\\d+)\\]\\.properties$"));
+            if (depth == 3)
+                if (const auto match = properties.match(path); match.hasMatch())
+                    propertyKeys[match.captured(1).toLongLong()] = keys;
+        } else if (*m_P == '[') {
+            ++m_P;
+            for (qsizetype index = 0;; ++index) {
+                Space();
+                if (m_P >= m_End || *m_P == ']') break;
+                if (*m_P == ',') ++m_P;
+                Value(path + QStringLiteral("[%1]").arg(index), depth + 1);
+            }
+            ++m_P;
+        } else {
+            // a number, true, false or null
+            while (m_P < m_End && *m_P != ',' && *m_P != '}' && *m_P != ']' && *m_P != ' ' && *m_P != '\n' &&
+                   *m_P != '\r' && *m_P != '\t')
+                ++m_P;
+        }
+    }
+
+    const char* m_P;
+    const char* m_End;
+};
+
 // One reading: the file's name, the folder pictures start at, the pixel
 // budget of the form's pictures, and the first error.
 class Reader {
 public:
-    Reader(QString file, QString base) : m_File(std::move(file)), m_Base(std::move(base)) {}
+    Reader(QString file, QString base, std::map<qsizetype, QStringList> propertyKeys)
+        : m_File(std::move(file)), m_Base(std::move(base)), m_PropertyKeys(std::move(propertyKeys)) {}
 
     std::optional<FormError> error;
 
@@ -81,8 +186,8 @@ private:
               std::initializer_list<const char*> known, std::initializer_list<const char*> required);
     bool Form(const QJsonValue& value, FormSettings& form);
     bool Control(const QJsonValue& value, const QString& location, qsizetype position, FormControl& out);
-    bool Properties(const QJsonValue& value, const QString& location, PropertySet& set,
-                    PictureSources& pictures);
+    bool Properties(const QJsonValue& value, const QString& location, const QStringList& order,
+                    PropertySet& set, PictureSources& pictures);
     bool Menu(const QJsonValue& value, const QString& location, FormMenu& out);
 
     // Members of an object, each optional unless the object's Keys said so.
@@ -94,6 +199,7 @@ private:
 
     QString m_File;
     QString m_Base;
+    std::map<qsizetype, QStringList> m_PropertyKeys;  // in the order of the file
     std::int64_t m_PixelBudget = limits::kMaxFormPicturePixels;
 };
 
@@ -193,7 +299,7 @@ bool Reader::Document(const QJsonObject& root, FormDocument& doc) {
         const QString location = At(QStringLiteral("controls"), i);
         if (!Control(controls[i], location, i, doc.controls[static_cast<std::size_t>(i)])) return false;
         if (!Properties(controls[i].toObject().value(QLatin1String("properties")),
-                        Join(location, QStringLiteral("properties")),
+                        Join(location, QStringLiteral("properties")), m_PropertyKeys[i],
                         doc.controls[static_cast<std::size_t>(i)].properties, *doc.pictures))
             return false;
     }
@@ -292,15 +398,16 @@ bool Reader::Control(const QJsonValue& value, const QString& location, qsizetype
     return true;
 }
 
-bool Reader::Properties(const QJsonValue& value, const QString& location, PropertySet& set,
-                        PictureSources& pictures) {
+bool Reader::Properties(const QJsonValue& value, const QString& location, const QStringList& order,
+                        PropertySet& set, PictureSources& pictures) {
     if (value.isUndefined()) return true;
     if (!value.isObject()) return Fail(location, Expected("an object", value));
     const QJsonObject o = value.toObject();
     if (o.size() > limits::kMaxProperties)
         return Fail(location, QStringLiteral("%1 keys are more than the %2 allowed").arg(o.size()).arg(limits::kMaxProperties));
-    for (auto it = o.begin(); it != o.end(); ++it) {
-        const QString key = it.key();
+    // in the order of the file (Qt's object has them sorted)
+    const QStringList keys = order.size() == o.size() ? order : o.keys();
+    for (const QString& key : keys) {
         const QString where = Join(location, key.left(80));
         if (!IsKey(key))
             return Fail(where, QStringLiteral("%1 is not a property key (a letter or underscore, then letters, "
@@ -308,7 +415,7 @@ bool Reader::Properties(const QJsonValue& value, const QString& location, Proper
                                    .arg(Quoted(key)).arg(limits::kMaxKeyLength));
         if (const PropertySet::Entry* same = set.Find(key))
             return Fail(where, QStringLiteral("the key %1 is given already").arg(Quoted(same->key)));
-        const QJsonValue v = it.value();
+        const QJsonValue v = o.value(key);
         PropertySet::Entry entry{key, v, nullptr};
         ValueProblem problem;
         switch (v.type()) {
@@ -336,13 +443,6 @@ bool Reader::Properties(const QJsonValue& value, const QString& location, Proper
             return Fail(where, QStringLiteral("the container's extent is a whole number of HIMETRIC units"));
         set.Set(std::move(entry));
     }
-    // the container's own keys before the control's (the rest sorted as read)
-    PropertySet ordered;
-    for (const QString& own : {QStringLiteral("_ExtentX"), QStringLiteral("_ExtentY")})
-        if (const PropertySet::Entry* e = set.Find(own)) ordered.Set(*e);
-    for (const PropertySet::Entry& e : set.entries())
-        if (!ordered.Find(e.key)) ordered.Set(e);
-    set = std::move(ordered);
     return true;
 }
 
@@ -389,9 +489,15 @@ std::optional<FormDocument> ReadForm(const QByteArray& json, const QString& file
     if (!parsed.isObject())
         return fail(QStringLiteral("document"), QStringLiteral("expected an object, found an array"));
 
+    KeyScanner scanner(json);
+    scanner.Run();
+    if (scanner.repeated)
+        return fail(scanner.repeated->first,
+                    QStringLiteral("the key \"%1\" is given already").arg(scanner.repeated->second.left(80)));
+
     FormDocument doc;
     doc.baseDirectory = baseDirectory;
-    Reader reader(fileName, baseDirectory);
+    Reader reader(fileName, baseDirectory, std::move(scanner.propertyKeys));
     if (!reader.Document(parsed.object(), doc)) {
         if (error) *error = *reader.error;
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <list>
 #include <unordered_map>
 #include <vector>
@@ -134,6 +135,12 @@ QString StripPrefixes(const QString& text, std::vector<int>& underlined) {
     return out;
 }
 
+// A line and where it is drawn.
+struct Placed {
+    const Block::Line* line;
+    std::int64_t x, y;
+};
+
 std::unique_ptr<Block> Lay(const Key& key, const QFont& font) {
     auto block = std::make_unique<Block>();
     const QFontMetrics metrics(font);
@@ -153,18 +160,29 @@ std::unique_ptr<Block> Lay(const Key& key, const QFont& font) {
     option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
     option.setUseDesignMetrics(false);
 
-    // hard lines: breaks end them (a trailing one starts no further line);
-    // a single line leaves them out
+    if (single) {
+        // a single line leaves the breaks out
+        QString kept;
+        std::vector<int> moved;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (IsBreak(text[i])) continue;
+            if (std::find(underlined.begin(), underlined.end(), i) != underlined.end())
+                moved.push_back(static_cast<int>(kept.size()));
+            kept.append(text[i]);
+        }
+        text = kept;
+        underlined = moved;
+    }
+
+    // hard lines: breaks end them; a trailing one starts no further line,
+    // and empty text has none
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i <= n; ++i) {
         const bool atEnd = i == n;
         if (!atEnd && !IsBreak(text[i])) continue;
-        if (!atEnd && single) continue;
-        if (atEnd && i == start && i > 0 && !single) break;
-        if (atEnd && n == 0) break;
-        QString line = text.mid(start, i - start);
-        if (single) line.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+        if (atEnd && i == start && (i > 0 || n == 0)) break;
+        const QString line = text.mid(start, i - start);
         QList<QTextLayout::FormatRange> formats;
         for (int u : underlined) {
             if (u < start || u >= i) continue;
@@ -220,7 +238,9 @@ public:
     }
 
     std::uint64_t m_Layouts = 0;
-    // the pixels under the text before it is drawn, reused from call to call
+    // reused from call to call: the lines being drawn, and the pixels
+    // under the text before it is drawn
+    std::vector<Placed> m_Placed;
     std::vector<std::uint32_t> m_Before;
 
 private:
@@ -264,11 +284,8 @@ int QtTextRenderer::DrawText(const Target& target, const Font& font, std::u16str
     if (view.bitsPerPixel != 32 || view.width <= 0 || view.height <= 0 || block.lines.empty()) return total;
 
     // the lines' places; lines far from the bitmap are not drawn
-    struct Placed {
-        const Block::Line* line;
-        std::int64_t x, y;
-    };
-    std::vector<Placed> placed;
+    std::vector<Placed>& placed = m_Impl->m_Placed;
+    placed.clear();
     std::int64_t y = rect.top;
     for (const Block::Line& line : block.lines) {
         std::int64_t x = rect.left;
@@ -288,7 +305,8 @@ int QtTextRenderer::DrawText(const Target& target, const Font& font, std::u16str
     // what the glyphs may touch: the lines' boxes with a margin for
     // overhangs, marks above and below, and the relief of antialiasing
     const std::int64_t margin = block.lineHeight;
-    std::int64_t x0 = INT64_MAX, y0 = INT64_MAX, x1 = INT64_MIN, y1 = INT64_MIN;
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    std::int64_t x0 = kMax, y0 = kMax, x1 = -kMax, y1 = -kMax;
     for (const Placed& p : placed) {
         x0 = std::min(x0, p.x - margin);
         x1 = std::max(x1, p.x + p.line->width + margin);
