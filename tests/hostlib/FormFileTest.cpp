@@ -292,3 +292,32 @@ TEST(FormReader, KeysInAnyCaseAreTheButtonsKeys) {
 
 }  // namespace
 }  // namespace vemmix::hosttest
+
+namespace vemmix::hosttest {
+namespace {
+
+// The complete example of docs/forms.md is the example file, and it loads.
+TEST(DocumentedExample, IsTheExampleFileAndLoads) {
+    QFile doc(QStringLiteral(VEMMIX_DOCS_DIR "/forms.md"));
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(doc.readAll());
+    const qsizetype start = text.indexOf(QStringLiteral("```json\n{\n  \"format\""));
+    ASSERT_GE(start, 0);
+    const qsizetype end = text.indexOf(QStringLiteral("```"), start + 7);
+    const QString example = text.mid(start + 8, end - start - 8);
+    QFile file(QStringLiteral(VEMMIX_DOCS_DIR "/examples/welcome.json"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Str(example), Str(QString::fromUtf8(file.readAll())));
+
+    host::FormError error;
+    std::optional<host::FormDocument> form = host::ReadFormFile(file.fileName(), &error);
+    ASSERT_TRUE(form) << Str(error.Text());
+    std::unique_ptr<host::HostedForm> hosted = Host(std::move(*form));
+    ASSERT_TRUE(hosted);
+    ASSERT_EQ(hosted->problems().size(), 1);
+    EXPECT_TRUE(hosted->problems()[0].contains(QStringLiteral("Acme.Gauge")));
+    EXPECT_EQ(hosted->Render().size(), QSize(440, 300));
+}
+
+}  // namespace
+}  // namespace vemmix::hosttest
