@@ -34,6 +34,7 @@ QJsonObject OriginalProperties(const QString& path, int control) {
 class EveryKeyForm : public ::testing::Test {
 protected:
     const QString path = DataPath(QStringLiteral("forms/every-key.json"));
+    QTemporaryDir dir;
 
     host::FormDocument Read(const QString& file) {
         host::FormError error;
@@ -51,10 +52,15 @@ protected:
         EXPECT_TRUE(host::WriteFormFile(saved, out, &error)) << Str(error);
         return ReadBytes(out);
     }
+    // The form loaded, saved into the temporary folder and read back.
+    host::FormDocument SavedAndReadBack() {
+        const QString saved = dir.filePath(QStringLiteral("saved.json"));
+        LoadAndSave(path, saved);
+        return Read(saved);
+    }
 };
 
 TEST_F(EveryKeyForm, TheSecondSaveIsTheFirstByteForByte) {
-    QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("first.json"));
     const QString second = dir.filePath(QStringLiteral("second.json"));
     const QByteArray once = LoadAndSave(path, first);
@@ -66,11 +72,8 @@ TEST_F(EveryKeyForm, TheSecondSaveIsTheFirstByteForByte) {
 }
 
 TEST_F(EveryKeyForm, EveryKeyOfTheButtonComesBackAsItWasSaved) {
-    QTemporaryDir dir;
-    const QString saved = dir.filePath(QStringLiteral("saved.json"));
-    LoadAndSave(path, saved);
+    const host::FormDocument doc = SavedAndReadBack();
     const QJsonObject original = OriginalProperties(path, 1);
-    const host::FormDocument doc = Read(saved);
     const host::PropertySet& set = doc.controls[1].properties;
     ASSERT_EQ(original.size(), 64);
     // the container's extent first, then the 64 keys in the order the button writes them
@@ -129,11 +132,8 @@ TEST_F(EveryKeyForm, TheLoadedButtonHoldsTheValues) {
 }
 
 TEST_F(EveryKeyForm, ThePlaceholderGivesItsSetBackWithNothingLost) {
-    QTemporaryDir dir;
-    const QString saved = dir.filePath(QStringLiteral("saved.json"));
-    LoadAndSave(path, saved);
+    const host::FormDocument doc = SavedAndReadBack();
     const QJsonObject original = OriginalProperties(path, 4);
-    const host::FormDocument doc = Read(saved);
     const host::PropertySet& set = doc.controls[4].properties;
     ASSERT_EQ(set.entries().size(), static_cast<std::size_t>(original.size()));
     for (auto it = original.begin(); it != original.end(); ++it) {
@@ -148,11 +148,8 @@ TEST_F(EveryKeyForm, ThePlaceholderGivesItsSetBackWithNothingLost) {
 }
 
 TEST_F(EveryKeyForm, FormSettingsMenusAndNativeControlsComeBack) {
-    QTemporaryDir dir;
-    const QString saved = dir.filePath(QStringLiteral("saved.json"));
-    LoadAndSave(path, saved);
     const host::FormDocument a = Read(path);
-    const host::FormDocument b = Read(saved);
+    const host::FormDocument b = SavedAndReadBack();
     EXPECT_EQ(b.form.name, a.form.name);
     EXPECT_EQ(b.form.title, a.form.title);
     EXPECT_EQ(b.form.backColor, a.form.backColor);
@@ -189,7 +186,6 @@ TEST_F(EveryKeyForm, FormSettingsMenusAndNativeControlsComeBack) {
 // The button keeps its values when the set is read again from the saved
 // file: what the saved file says is what the first button held.
 TEST_F(EveryKeyForm, ALoadedSaveEqualsTheFirstButton) {
-    QTemporaryDir dir;
     const QString saved = dir.filePath(QStringLiteral("saved.json"));
     LoadAndSave(path, saved);
     std::unique_ptr<host::HostedForm> first = Host(Read(path));

@@ -337,12 +337,22 @@ protected:
     headless::HeadlessForm form;
 };
 
-TEST_F(QtCaptions, AThaiCaptionPutsGlyphsInTheCaptionRectangle) {
-    Button(u"\u0e20\u0e32\u0e29\u0e32\u0e44\u0e17\u0e22");
+struct ScriptCase {
+    const char* name;
+    std::u16string caption;
+    bool rightToLeft;
+    int glyphPixels;  // at least
+};
+void PrintTo(const ScriptCase& c, std::ostream* out) { *out << c.name; }
+
+class ScriptCaption : public QtCaptions, public ::testing::WithParamInterface<ScriptCase> {};
+
+// Thai and Hebrew: shaped glyphs, centred in the caption rectangle, one line high.
+TEST_P(ScriptCaption, PutsGlyphsInTheCaptionRectangle) {
+    Button(GetParam().caption, GetParam().rightToLeft);
     int count = 0;
     const RECT glyphs = Glyphs(&count);
-    EXPECT_GT(count, 40);
-    // centred in the button, one line high
+    EXPECT_GT(count, GetParam().glyphPixels);
     EXPECT_GT(glyphs.left, 20);
     EXPECT_LT(glyphs.right, 140);
     EXPECT_GT(glyphs.top, 5);
@@ -350,17 +360,11 @@ TEST_F(QtCaptions, AThaiCaptionPutsGlyphsInTheCaptionRectangle) {
     EXPECT_NEAR((glyphs.left + glyphs.right) / 2, 80, 6);
 }
 
-TEST_F(QtCaptions, AHebrewCaptionPutsGlyphsInTheCaptionRectangle) {
-    Button(u"\u05e2\u05d1\u05e8\u05d9\u05ea", true);
-    int count = 0;
-    const RECT glyphs = Glyphs(&count);
-    EXPECT_GT(count, 30);
-    EXPECT_GT(glyphs.left, 30);
-    EXPECT_LT(glyphs.right, 130);
-    EXPECT_GT(glyphs.top, 5);
-    EXPECT_LT(glyphs.bottom, 36);
-    EXPECT_NEAR((glyphs.left + glyphs.right) / 2, 80, 6);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, ScriptCaption,
+    ::testing::Values(ScriptCase{"Thai", u"\u0e20\u0e32\u0e29\u0e32\u0e44\u0e17\u0e22", false, 40},
+                      ScriptCase{"Hebrew", u"\u05e2\u05d1\u05e8\u05d9\u05ea", true, 30}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QtCaptions, RussianAndGreekCaptionsDraw) {
     for (std::u16string caption : {std::u16string(u"\u0420\u0443\u0441\u0441\u043a\u0438\u0439"),
