@@ -81,8 +81,14 @@ std::optional<FormError> CheckForm(const FormDocument& doc) {
     if (doc.form.width < 1 || doc.form.width > limits::kMaxFormSize || doc.form.height < 1 ||
         doc.form.height > limits::kMaxFormSize)
         return fail(QStringLiteral("form"), QStringLiteral("a form is 1 to %1 pixels wide and high").arg(limits::kMaxFormSize));
+    std::int64_t windowPixels = 0;
     for (std::size_t i = 0; i < doc.controls.size(); ++i) {
         const FormControl& c = doc.controls[i];
+        windowPixels += std::int64_t{std::max(0, c.width)} * std::max(0, c.height);
+        if (windowPixels > limits::kMaxWindowPixels)
+            return fail(QStringLiteral("controls[%1]").arg(i),
+                        QStringLiteral("the windows of the controls up to this one have more than %1 pixels in all")
+                            .arg(limits::kMaxWindowPixels));
         if (c.width < 0 || c.width > limits::kMaxControlSize || c.height < 0 || c.height > limits::kMaxControlSize ||
             std::abs(c.left) > limits::kMaxPosition || std::abs(c.top) > limits::kMaxPosition)
             return fail(QStringLiteral("controls[%1]").arg(i),

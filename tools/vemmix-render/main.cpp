@@ -20,7 +20,10 @@ using namespace vemmix::host;
 namespace {
 
 constexpr int kMaxScale = 16;
-constexpr int kMaxImageSide = 32768;
+// The most pixels an image written may have (256 MiB of memory).
+constexpr qint64 kMaxImagePixels = 64 * 1024 * 1024;
+// The contact sheet's spacing: between cells, and the label above each.
+constexpr int kGap = 8, kLabel = 18;
 
 void Say(const QString& text) { std::fprintf(stderr, "vemmix-render: %s\n", qPrintable(text)); }
 
@@ -31,7 +34,6 @@ int Fail(const QString& text) {
 
 // The states side by side, each under its name, on a grey sheet.
 QImage ContactSheet(const std::vector<std::pair<QString, QImage>>& cells) {
-    constexpr int kGap = 8, kLabel = 18;
     int cellWidth = 1, cellHeight = 1;
     for (const auto& [name, image] : cells) {
         cellWidth = std::max({cellWidth, image.width(), 110});
@@ -180,6 +182,14 @@ int main(int argc, char** argv) {
     const QString name = parser.value(control);
     if (parser.isSet(control) && !form->Find(name))
         return Fail(QStringLiteral("%1: no control is named \"%2\"").arg(formPath, name));
+    // what is drawn is checked for size before it is drawn
+    const FormControl* one = form->document().Find(name);
+    const QSize cell = parser.isSet(control) ? QSize(one->width, one->height)
+                                             : QSize(form->document().form.width, form->document().form.height);
+    const qint64 cells = parser.isSet(sheet) ? static_cast<qint64>(kControlStates.size()) : 1;
+    const qint64 pixels = cells * (cell.width() + kGap) * (cell.height() + kLabel + kGap) * factor * factor;
+    if (pixels > kMaxImagePixels)
+        return Fail(QStringLiteral("%1: the image would have more than %2 pixels").arg(formPath).arg(kMaxImagePixels));
     const auto render = [&](std::optional<ControlState> s) {
         if (parser.isSet(control)) return form->RenderControl(name, s.value_or(ControlState::Released));
         return s ? form->Render(*s) : form->Render();
@@ -193,9 +203,6 @@ int main(int argc, char** argv) {
         image = render(chosen);
     }
     if (image.isNull()) return Fail(QStringLiteral("%1: nothing to render").arg(formPath));
-    if (static_cast<qint64>(image.width()) * factor > kMaxImageSide ||
-        static_cast<qint64>(image.height()) * factor > kMaxImageSide)
-        return Fail(QStringLiteral("--scale: the image would be larger than %1 pixels a side").arg(kMaxImageSide));
     if (factor > 1)
         image = image.scaled(image.width() * factor, image.height() * factor, Qt::IgnoreAspectRatio,
                              Qt::FastTransformation);

@@ -25,8 +25,11 @@ constexpr int kMaxNameLength = 40;          // a control, menu or form name
 constexpr int kMaxFontNameLength = 255;
 
 // Geometry, in pixels.
-constexpr int kMaxFormSize = 16384;         // client width and height of a form
-constexpr int kMaxControlSize = 16384;      // width and height of a control
+constexpr int kMaxFormSize = 8192;          // client width and height of a form
+constexpr int kMaxControlSize = 8192;       // width and height of a control
+// The windows of all the controls of a form together (each holds an image
+// of its size).
+constexpr std::int64_t kMaxWindowPixels = 64 * 1024 * 1024;
 constexpr int kMaxPosition = 32767;         // |left| and |top| of a control
 constexpr int kMaxIndex = 32767;            // control array index, tab index
 
