@@ -10,6 +10,7 @@
 
 #include "control/TypeLibrary.h"
 #include "tests/support/ButtonFixture.h"
+#include "tests/support/PersistedProperties.h"
 
 namespace vemmix {
 namespace {
@@ -111,7 +112,7 @@ TEST_F(DispatchTest, EveryWritablePropertyReadsBackWhatItWasGiven) {
                                                         : InvokeKind::PropertyPut;
         EXPECT_EQ(Put(m.name, sample, kind), 0) << Narrow(m.name);
         const Variant back = Get(m.name);
-        EXPECT_TRUE(PropertyBag::MatchesDefault(back, sample)) << Narrow(m.name);
+        EXPECT_TRUE(test::SameValue(back, sample)) << Narrow(m.name);
         // The getter gives the type library's type.
         switch (m.type) {
             case ValueType::Int16: EXPECT_EQ(back.type(), Variant::Type::Int16); break;

@@ -190,17 +190,29 @@ TEST(MatchesDefaultRule, StringsByTextEmptyOnlyWithEmpty) {
     EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(), Variant(FontRef{})));
 }
 
-TEST(MatchesDefaultRule, ObjectsByIdentity) {
+// A font or picture is saved whatever the default, even when the default is
+// the object itself (a new button's Font is the ambient font object); no
+// object and the empty picture hold nothing to save.
+TEST(MatchesDefaultRule, ObjectsNeverMatchAndNothingMatchesNothing) {
     const FontRef a = MakeFont(FontDescription{});
     const FontRef b = MakeFont(FontDescription{});
     ASSERT_EQ(a->Description(), b->Description());
-    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(a), Variant(a)));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(a), Variant(a)));  // the same object
     EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(a), Variant(b)));  // equal contents, two objects
     EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(FontRef{}), Variant(PictureRef{})));
     EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(a), Variant(FontRef{})));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(FontRef{}), Variant(a)));
     const PictureRef p = MakeEmptyPicture();
     EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(p), Variant(PictureRef(p))));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(p), Variant(PictureRef{})));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(p), Variant(MakeEmptyPicture())));
     EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(p), Str(u"")));
+    const std::uint32_t pixel = 0x00FF0000;
+    const PictureRef bitmap = MakeBitmapPicture(1, 1, std::span(&pixel, 1));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(bitmap), Variant(bitmap)));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(bitmap), Variant(PictureRef{})));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(MakeOtherPicture(PictureType::Metafile, 10, 10)),
+                                             Variant(PictureRef{})));
 }
 
 // ---- fonts and pictures -------------------------------------------------------
