@@ -96,6 +96,9 @@ ControlWindow::ControlWindow(FormWindow& form, QWidget* parent, QString name, QR
     m_WindowDC = gdi::CreateCompatibleDC(gdi::HDC{});
     AllocateImage();
     for (int i = 0; i < 2; ++i) {
+        // children of the window for whoever inspects it; members go first
+        m_Timers[i].setParent(this);
+        m_Timers[i].setObjectName(i == 0 ? QStringLiteral("timerOver") : QStringLiteral("timerFading"));
         m_Timers[i].setTimerType(Qt::PreciseTimer);
         connect(&m_Timers[i], &QTimer::timeout, this, [this, i] {
             if (!m_Control) return;

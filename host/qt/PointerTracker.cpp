@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QApplication>
+#include <QWidget>
 
 namespace vemmix::qt {
 
@@ -25,7 +27,12 @@ PointerTracker& PointerTracker::Instance() {
 std::optional<QPoint> PointerTracker::Position() const {
     const QPoint cursor = QCursor::pos();
     if (cursor != m_CursorAtLastEvent) return cursor;
-    return m_LastEvent;
+    if (m_LastEvent) return m_LastEvent;
+    // A popup opening under the pointer makes the window it was in report
+    // it leaving; it is still where it was, over the popup.
+    const QWidget* popup = QApplication::activePopupWidget();
+    if (popup && m_BeforeLeave && popup->geometry().contains(*m_BeforeLeave)) return m_BeforeLeave;
+    return std::nullopt;
 }
 
 QPointF PointerTracker::PreciseGlobalPosition(const QMouseEvent& event) const {
@@ -57,7 +64,10 @@ bool PointerTracker::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Leave:
         // The pointer left one of the application's windows; where it went
         // is unknown unless another window reports it entering.
-        if (watched->isWindowType()) Noted(std::nullopt);
+        if (watched->isWindowType()) {
+            if (m_LastEvent) m_BeforeLeave = m_LastEvent;
+            Noted(std::nullopt);
+        }
         break;
     default: break;
     }

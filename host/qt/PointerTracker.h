@@ -37,6 +37,7 @@ private:
     void Noted(std::optional<QPoint> position);
 
     std::optional<QPoint> m_LastEvent;
+    std::optional<QPoint> m_BeforeLeave;  // where it was when it last left a window
     QPointF m_LastWindowEvent;  // the last window-level mouse event's position
     // What the platform reported when the last event came: a different
     // answer now means the platform knows of a later move.
