@@ -153,23 +153,21 @@ namespace {
 
 // The action for the effect the host left: the proposed one when allowed,
 // else copy, move or link, in that order; none when the effect allows none.
-void Answer(QDropEvent& event, std::int32_t effect) {
+Qt::DropAction ActionFor(const QDropEvent& event, std::int32_t effect) {
     const Qt::DropActions allowed = DropActionsFromEffect(effect) & event.possibleActions();
-    if (!allowed) {
-        event.setDropAction(Qt::IgnoreAction);
-        event.ignore();
-        return;
-    }
-    Qt::DropAction action = event.proposedAction();
-    if (!(allowed & action)) {
-        for (const Qt::DropAction candidate : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction})
-            if (allowed & candidate) {
-                action = candidate;
-                break;
-            }
-    }
+    if (allowed & event.proposedAction()) return event.proposedAction();
+    for (const Qt::DropAction candidate : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction})
+        if (allowed & candidate) return candidate;
+    return Qt::IgnoreAction;
+}
+
+// A target that refuses a drop still hears of the drag while it lasts: the
+// enter is taken whatever the effect, a move or a drop only with one.
+void Answer(QDropEvent& event, std::int32_t effect, bool enter) {
+    const Qt::DropAction action = ActionFor(event, effect);
     event.setDropAction(action);
-    event.accept();
+    if (action != Qt::IgnoreAction || enter) event.accept();
+    else event.ignore();
 }
 
 }  // namespace
@@ -192,7 +190,8 @@ void ControlWindow::dragEnterEvent(QDragEnterEvent* event) {
     }
     // one data object for the whole visit, whatever the handlers keep of it
     m_DropData = std::make_shared<MimeDataObject>(*event->mimeData());
-    Answer(*event, DragOver(*event, 0));
+    m_DropEffect = DragOver(*event, 0);
+    Answer(*event, m_DropEffect, true);
 }
 
 void ControlWindow::dragMoveEvent(QDragMoveEvent* event) {
@@ -200,10 +199,14 @@ void ControlWindow::dragMoveEvent(QDragMoveEvent* event) {
         event->ignore();
         return;
     }
-    Answer(*event, DragOver(*event, 2));
+    m_DropEffect = DragOver(*event, 2);
+    Answer(*event, m_DropEffect, false);
 }
 
-void ControlWindow::dragLeaveEvent(QDragLeaveEvent*) {
+void ControlWindow::dragLeaveEvent(QDragLeaveEvent*) { DragLeft(); }
+
+// OLEDragOver in the leave state, as when the pointer leaves the window.
+void ControlWindow::DragLeft() {
     if (!m_DropData || !m_Control) return;
     std::int32_t effect = 0;
     std::int16_t button = ButtonMask(QGuiApplication::mouseButtons());
@@ -215,8 +218,10 @@ void ControlWindow::dragLeaveEvent(QDragLeaveEvent*) {
     m_DropData.reset();
 }
 
+// A drop where the host allowed no effect is no drop: the drag leaves.
 void ControlWindow::dropEvent(QDropEvent* event) {
-    if (!m_DropData || !m_Control) {
+    if (!m_DropData || !m_Control || ActionFor(*event, m_DropEffect) == Qt::IgnoreAction) {
+        DragLeft();
         event->ignore();
         return;
     }
@@ -227,7 +232,7 @@ void ControlWindow::dropEvent(QDropEvent* event) {
     float y = Y(event->position());
     DataObjectRef data = std::move(m_DropData);
     m_Control->OLEDragDrop(data, effect, button, shift, x, y);
-    Answer(*event, effect);
+    Answer(*event, effect, false);
 }
 
 // ---- drags the control starts ----------------------------------------------------------

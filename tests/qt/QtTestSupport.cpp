@@ -127,7 +127,12 @@ Variant Get(ControlWindow& window, std::u16string_view name) {
 
 // ---- input ----------------------------------------------------------------------------------
 
-WindowInput::WindowInput(QWidget& form) : m_Form(form), m_Window(form.window()->windowHandle()) {}
+WindowInput::WindowInput(QWidget& form) : m_Form(form), m_Window(form.window()->windowHandle()) {
+    // Qt drops a move to where the pointer already is: start from afar, so
+    // that the first move of a test arrives even where another test left
+    // the pointer.
+    Move(QPointF(-1000, -1000));
+}
 
 void WindowInput::Send(QPointF position, Qt::MouseButton button, QEvent::Type type,
                        Qt::KeyboardModifiers modifiers) {

@@ -166,6 +166,7 @@ private:
     void ApplyCursor();
     // Sends OLEDragOver for a drag event; returns the effect the host left.
     std::int32_t DragOver(const QDropEvent& event, std::int16_t state);
+    void DragLeft();
     // Tells accessibility what changed since it was last told: the checked,
     // pressed and hot-tracked states.
     void ReportToAccessibility();
@@ -206,6 +207,7 @@ private:
     std::optional<QPoint> m_DragStart;
     bool m_Dragging = false;
     DataObjectRef m_DropData;
+    std::int32_t m_DropEffect = 0;  // what the host allowed at the last OLEDragOver
     QPointF m_LastDragPosition;
     bool m_HotTracked = false;
 
