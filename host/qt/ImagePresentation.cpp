@@ -5,14 +5,15 @@
 #include <cmath>
 #include <vector>
 
-#include <QPaintDevice>
 #include <QPainter>
 
 namespace vemmix::qt {
 
 void PresentImage(QPainter& painter, const QImage& image) {
     if (image.isNull()) return;
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    // logical to device pixels, whatever the device (a window's backing
+    // store, or the image a widget is rendered into)
+    const qreal ratio = painter.deviceTransform().m11();
     const QRectF target(0, 0, image.width(), image.height());
     const qreal whole = std::ceil(ratio - 1e-9);
 
