@@ -48,7 +48,6 @@ void ControlWindow::mousePressEvent(QMouseEvent* event) {
     m_HeldButtons |= *button;
     // The left press that makes a double click: DblClick comes in its place.
     if (*button == kLeft && (event->flags() & Qt::MouseEventCreatedDoubleClick)) {
-        m_SecondPress = true;
         ReportToAccessibility();
         return;
     }
@@ -62,7 +61,6 @@ void ControlWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     // Only the left button double-clicks; the others' second press was an
     // ordinary press.
     if (event->button() != Qt::LeftButton || !m_Control) return;
-    m_SecondPress = false;
     m_Control->DblClick();
     ReportToAccessibility();
 }
@@ -71,10 +69,7 @@ void ControlWindow::mouseReleaseEvent(QMouseEvent* event) {
     const std::optional<std::int16_t> button = ButtonCode(event->button());
     if (!button || !m_Control) return;
     m_HeldButtons &= ~*button;
-    if (*button == kLeft) {
-        m_DragStart.reset();
-        m_SecondPress = false;
-    }
+    if (*button == kLeft) m_DragStart.reset();
     const QPointF at = ClientPosition(*this, *event);
     m_Control->MouseUp(*button, ShiftMask(event->modifiers()), X(at), Y(at));
     ReportToAccessibility();
@@ -97,9 +92,8 @@ void ControlWindow::mouseMoveEvent(QMouseEvent* event) {
 void ControlWindow::clickAt(QPointF position) {
     if (!m_Control || !isEnabled() || !isVisible()) return;
     m_Form.setFocusControl(this);
-    if (!m_Control) return;
     m_Control->MouseDown(kLeft, 0, X(position), Y(position));
-    if (m_Control) m_Control->MouseUp(kLeft, 0, X(position), Y(position));
+    m_Control->MouseUp(kLeft, 0, X(position), Y(position));
     ReportToAccessibility();
 }
 
@@ -117,7 +111,6 @@ void ControlWindow::keyPressEvent(QKeyEvent* event) {
     std::int16_t shift = KeyShiftMask(*event);
     m_Control->KeyDown(keyCode, shift);
     for (const QChar c : TypedText(*event)) {
-        if (!m_Control) break;
         std::int16_t keyAscii = static_cast<std::int16_t>(c.unicode());
         m_Control->KeyPress(keyAscii);
     }
@@ -250,7 +243,7 @@ std::int32_t ControlWindow::OLEDrag() {
     DataObjectRef data = std::make_shared<MimeDataObject>();
     std::int32_t allowed = kCopyOrMove;
     m_Control->OLEStartDrag(data, allowed);
-    if (!m_Control || DropActionsFromEffect(allowed) == Qt::IgnoreAction) {
+    if (DropActionsFromEffect(allowed) == Qt::IgnoreAction) {
         m_Dragging = false;
         return errors::kNone;
     }
@@ -261,17 +254,17 @@ std::int32_t ControlWindow::OLEDrag() {
         if (self && self->m_Control) self->m_Control->OLESetData(d, format);
     }));
     connect(drag, &QDrag::actionChanged, this, [this](Qt::DropAction action) {
-        if (!m_Control) return;
         std::int32_t effect = EffectFromDropActions(action);
         VBool defaultCursors = kTrue;
         m_Control->OLEGiveFeedback(effect, defaultCursors);
     });
+    // the drag may run an event loop of its own, in which the window can go
     const Qt::DropAction result = drag->exec(DropActionsFromEffect(allowed));
-    if (!self) return errors::kNone;  // the window went during the drag
+    if (!self) return errors::kNone;
     drag->deleteLater();
     m_Dragging = false;
     std::int32_t effect = EffectFromDropActions(result);
-    if (m_Control) m_Control->OLECompleteDrag(effect);
+    m_Control->OLECompleteDrag(effect);
     return errors::kNone;
 }
 

@@ -203,7 +203,6 @@ private:
     // input state
     int m_HeldButtons = 0;       // the buttons pressed on this window
     int m_HeldKey = 0;           // Space or Enter while held
-    bool m_SecondPress = false;  // the press that makes a double click
     std::optional<QPoint> m_DragStart;
     bool m_Dragging = false;
     DataObjectRef m_DropData;
