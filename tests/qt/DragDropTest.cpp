@@ -79,12 +79,9 @@ private slots:
     }
 
     void aManualDropTargetHearsOfTheDrag() {
-        Form f;
-        RecordingControl& rec = f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        ControlWindow& window = *f->Find(u"rec");
-        window.SetOLEDropMode(1);
-        f.Show();
-        f.journal.clear();
+        RecorderForm f([](ControlWindow& w) { w.SetOLEDropMode(1); });
+        RecordingControl& rec = f.rec;
+        ControlWindow& window = f.window;
         std::unique_ptr<QMimeData> mime(TextAndUrls());
 
         QDragEnterEvent enter(QPoint(20, 10), Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::ShiftModifier);
@@ -112,12 +109,9 @@ private slots:
     }
 
     void aRefusedDropAndALeavingDrag() {
-        Form f;
-        RecordingControl& rec = f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        ControlWindow& window = *f->Find(u"rec");
-        window.SetOLEDropMode(1);
-        f.Show();
-        f.journal.clear();
+        RecorderForm f([](ControlWindow& w) { w.SetOLEDropMode(1); });
+        RecordingControl& rec = f.rec;
+        ControlWindow& window = f.window;
         std::unique_ptr<QMimeData> mime(TextAndUrls());
         rec.dropEffect = 0;
         QDragEnterEvent enter(QPoint(20, 10), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
@@ -145,12 +139,8 @@ private slots:
     }
 
     void onlyAManualDropTargetTakesDrops() {
-        Form f;
-        f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        ControlWindow& window = *f->Find(u"rec");
-        window.SetOLEDropMode(2);
-        f.Show();
-        f.journal.clear();
+        RecorderForm f([](ControlWindow& w) { w.SetOLEDropMode(2); });
+        ControlWindow& window = f.window;
         std::unique_ptr<QMimeData> mime(TextAndUrls());
         QDragEnterEvent enter(QPoint(20, 10), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
         QApplication::sendEvent(&window, &enter);
@@ -175,11 +165,9 @@ private slots:
     }
 
     void oleDragRunsADragFromStartToCompletion() {
-        Form f;
-        RecordingControl& rec = f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
+        RecorderForm f;
+        RecordingControl& rec = f.rec;
         rec.fillDrag = [](DataObjectRef& data) { data->SetData(DataFormat::Text, u"dragged"); };
-        f.Show();
-        f.journal.clear();
         QCOMPARE(rec.site().OLEDrag(), 0);
         // the offscreen platform ends every drag at once, dropped nowhere
         QCOMPARE(f.journal, QStringList({"rec OLEStartDrag 3", "rec OLECompleteDrag 0"}));

@@ -19,11 +19,8 @@ private slots:
     // ---- the translation, seen by a recording control --------------------------------
 
     void mouseButtonsShiftMasksAndCoordinates() {
-        Form f;
-        f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        f.Show();
-        WindowInput input(f.form());
-        f.journal.clear();
+        RecorderForm f;
+        WindowInput& input = f.input;
 
         input.Move(QPointF(30.5, 20.25));
         input.Press(QPointF(30.5, 20.25), Qt::LeftButton, Qt::ShiftModifier);
@@ -48,10 +45,8 @@ private slots:
     }
 
     void aDragKeepsTheButtonsPointerOutsideItsWindow() {
-        Form f;
-        f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        f.Show();
-        WindowInput input(f.form());
+        RecorderForm f;
+        WindowInput& input = f.input;
         input.Move(QPointF(20, 20));
         f.journal.clear();
         input.Press(QPointF(20, 20));
@@ -62,10 +57,8 @@ private slots:
     }
 
     void theSecondPressOfADoubleClickIsDblClick() {
-        Form f;
-        f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        f.Show();
-        WindowInput input(f.form());
+        RecorderForm f;
+        WindowInput& input = f.input;
         input.Move(QPointF(20, 20));
         f.journal.clear();
         input.DoubleClick(QPointF(20, 20));
@@ -74,11 +67,8 @@ private slots:
     }
 
     void keysAreVirtualKeyCodesAndTypedCharacters() {
-        Form f;
-        f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        f.Show();
-        WindowInput input(f.form());
-        f.journal.clear();
+        RecorderForm f;
+        WindowInput& input = f.input;
 
         input.Key(Qt::Key_Return);
         input.Key(Qt::Key_Escape);
@@ -103,11 +93,7 @@ private slots:
     }
 
     void modifierKeysCountInTheirOwnState() {
-        Form f;
-        f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        f.Show();
-        WindowInput input(f.form());
-        f.journal.clear();
+        RecorderForm f;
         // Shift+B: Shift goes down first, up last
         QTest::keyClick(QApplication::focusWidget(), 'B', Qt::ShiftModifier);
         QCOMPARE(f.journal, QStringList({"rec KeyDown 16 1", "rec KeyDown 66 1", "rec KeyPress 66",
@@ -123,10 +109,7 @@ private slots:
     }
 
     void aHeldKeyRepeatsItsPressNotItsRelease() {
-        Form f;
-        f.Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30));
-        f.Show();
-        f.journal.clear();
+        RecorderForm f;
         QWidget* focus = QApplication::focusWidget();
         QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);

@@ -197,6 +197,13 @@ void WindowInput::Leave() {
     QCursor::setPos(QPoint(5000, 5000));
 }
 
+RecorderForm::RecorderForm(const std::function<void(ControlWindow&)>& prepare)
+    : rec(Recorder(QStringLiteral("rec"), QRect(10, 10, 100, 30))),
+      window(*form().Find(u"rec")),
+      input((prepare ? prepare(window) : void(), Show(), form())) {
+    journal.clear();
+}
+
 // ---- the log ---------------------------------------------------------------------------------
 
 QStringList LogLines(const FormWindow& form, std::size_t from) {

@@ -148,6 +148,17 @@ private:
     int m_Timestamp = 1000000;
 };
 
+// A shown form with one recording control "rec" at (10, 10, 100, 30), the
+// pointer's input, and an empty journal. `prepare` runs before the form
+// is shown.
+class RecorderForm : public Form {
+public:
+    explicit RecorderForm(const std::function<void(ControlWindow&)>& prepare = {});
+    RecordingControl& rec;
+    ControlWindow& window;
+    WindowInput input;
+};
+
 // The form's log lines from `from` on, and only its event lines.
 QStringList LogLines(const FormWindow& form, std::size_t from = 0);
 QStringList EventLines(const FormWindow& form, std::size_t from = 0);
