@@ -304,8 +304,10 @@ public:
     ControlSite& Site() const { return m_Site; }
 
     // Deepest nesting of events one button raises before a raise fails with
-    // error 28 (out of stack space) instead of recursing without end.
-    static constexpr int kMaxEventDepth = 64;
+    // error 28 (out of stack space) instead of recursing without end; the
+    // container bounds the nesting across its controls the same way
+    // (<vemmix/ContainerServices.h>).
+    static constexpr int kMaxEventDepth = kMaxEventNesting;
 
 private:
     // The preset and persisted-key tables name the members they set.
@@ -395,7 +397,7 @@ private:
     std::u16string m_AccessKey;  // the key UpdateAccessKeys gave the container
     std::int32_t m_ThemeIndex = 0;
     std::vector<gdi::COLORREF> ColorRamp;
-    int m_EventDepth = 0;
+    EventNesting m_EventNesting;  // the button's own events (kMaxEventDepth)
 
     // Stored property values, in declaration order.
     OleColor m_TextFadeToColor = 0;
