@@ -27,12 +27,18 @@ struct StepFailed {};
 class RepaintScope {
 public:
     RepaintScope() noexcept : m_Outer(t_Current) { t_Current = this; }
-    ~RepaintScope() { t_Current = m_Outer; }
+    ~RepaintScope() { End(); }
     RepaintScope(const RepaintScope&) = delete;
     RepaintScope& operator=(const RepaintScope&) = delete;
 
     // True once a step of this repaint ran out of memory.
     bool Exhausted() const noexcept { return m_Exhausted; }
+    // Ends the drawing: later steps (the clean-up) run whatever happened.
+    // True when no step ran out of memory.
+    bool End() noexcept {
+        if (t_Current == this) t_Current = m_Outer;
+        return !m_Exhausted;
+    }
 
     static RepaintScope* Current() noexcept { return t_Current; }
     void MarkExhausted() noexcept { m_Exhausted = true; }

@@ -24,31 +24,27 @@ void Zorvane::Redraw() {
     gdi::HBITMAP previousBitmap;
     RunStep([&] { previousBitmap = gdi::SelectObject(memDC, bitmap); });
     m_MemDC = memDC;
-    bool drawn = false;
-    {
-        // out of memory in any step: no transfer, the window keeps its image
-        RepaintScope repaint;
-        RunStep([&] { gdi::SetTextRenderer(m_MemDC, &m_Site.GetPlatform().Text()); });
-        RunStep([&] { gdi::SetDeviceResolution(m_MemDC, DpiX(), DpiY()); });
-        RunStep([&] { gdi::SetTextRightToLeft(m_MemDC, m_Site.RightToLeft()); });
+    RepaintScope repaint;  // out of memory in any step: no transfer, the window keeps its image
+    RunStep([&] { gdi::SetTextRenderer(m_MemDC, &m_Site.GetPlatform().Text()); });
+    RunStep([&] { gdi::SetDeviceResolution(m_MemDC, DpiX(), DpiY()); });
+    RunStep([&] { gdi::SetTextRightToLeft(m_MemDC, m_Site.RightToLeft()); });
 
-        // layers, each over the one before
-        Painter painter(m_MemDC);
-        RunStep([&] { DrawBackground(painter); });
-        RunStep([&] { DrawFace(painter); });
-        RunStep([&] { PlacePicture(painter); });
-        if (m_AppearanceMode == ecAppearanceMode::DropDown)
-            RunStep([&] { DrawDropDownMarker(painter); });
-        RunStep([&] { DrawCaption(painter); });
-        RunStep([&] { DrawFocus(painter); });
+    // layers, each over the one before
+    Painter painter(m_MemDC);
+    RunStep([&] { DrawBackground(painter); });
+    RunStep([&] { DrawFace(painter); });
+    RunStep([&] { PlacePicture(painter); });
+    if (m_AppearanceMode == ecAppearanceMode::DropDown)
+        RunStep([&] { DrawDropDownMarker(painter); });
+    RunStep([&] { DrawCaption(painter); });
+    RunStep([&] { DrawFocus(painter); });
 
-        // one transfer to the window
-        RunStep([&] {
-            gdi::BitBlt(m_Site.WindowDC(), 0, 0, m_Width, m_Height, memDC, 0, 0, gdi::SRCCOPY);
-            m_Site.WindowImageChanged();
-        });
-        drawn = !repaint.Exhausted();
-    }
+    // one transfer to the window
+    RunStep([&] {
+        gdi::BitBlt(m_Site.WindowDC(), 0, 0, m_Width, m_Height, memDC, 0, 0, gdi::SRCCOPY);
+        m_Site.WindowImageChanged();
+    });
+    const bool drawn = repaint.End();
 
     // clean-up, also after failed drawing steps
     RunStep([&] { gdi::SelectObject(memDC, previousBitmap); });

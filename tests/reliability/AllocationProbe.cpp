@@ -43,6 +43,12 @@ AllocationProbe::AllocationProbe(std::optional<std::size_t> failAt, bool persist
     Probe() = State{true, failAt, persistent, 0, 0, 0, false};
 }
 AllocationProbe::~AllocationProbe() { Probe().armed = false; }
+bool AllocationProbe::Works() {
+    const AllocationProbe probe;
+    ::operator delete(::operator new(1));  // through the symbol, as every caller
+    return probe.Count() > 0;
+}
+
 std::size_t AllocationProbe::Count() const { return Probe().count; }
 std::size_t AllocationProbe::Bytes() const { return Probe().bytes; }
 std::size_t AllocationProbe::Largest() const { return Probe().largest; }
@@ -50,9 +56,11 @@ bool AllocationProbe::Failed() const { return Probe().failed; }
 
 }  // namespace vemmix::test
 
-void* operator new(std::size_t size) { return vemmix::test::Allocate(size); }
-void* operator new[](std::size_t size) { return vemmix::test::Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+// Not inlined: a tool that stands in its own allocator (valgrind) does so
+// for every call, the pairs stay matched, and Works() sees it.
+[[gnu::noinline]] void* operator new(std::size_t size) { return vemmix::test::Allocate(size); }
+[[gnu::noinline]] void* operator new[](std::size_t size) { return vemmix::test::Allocate(size); }
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete[](void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete[](void* p, std::size_t) noexcept { std::free(p); }

@@ -18,6 +18,10 @@ public:
     AllocationProbe(const AllocationProbe&) = delete;
     AllocationProbe& operator=(const AllocationProbe&) = delete;
 
+    // False where another allocator stands in for this one (valgrind's):
+    // the probe then sees nothing, and the tests that use it skip.
+    static bool Works();
+
     std::size_t Count() const;    // allocations asked for while armed
     std::size_t Bytes() const;    // their bytes in all
     std::size_t Largest() const;  // the largest one

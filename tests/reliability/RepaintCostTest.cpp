@@ -49,6 +49,15 @@ protected:
     HeadlessForm form;
     Zorvane& b = headless::AddButton(form, u"Zorvane1", {0, 0, kWidth, kHeight});
 
+};
+
+// The tests that weigh a repaint by the memory it asks for.
+class RepaintMemory : public RepaintCost {
+protected:
+    void SetUp() override {
+        if (!AllocationProbe::Works()) GTEST_SKIP() << "another allocator stands in for the probe";
+    }
+
     // Bytes asked for by one repaint, and the largest single request.
     std::pair<std::size_t, std::size_t> RepaintAllocations() {
         AllocationProbe probe;
@@ -57,7 +66,7 @@ protected:
     }
 };
 
-TEST_F(RepaintCost, TinyBitmapDeclaring16384x4096CostsTheButtonsPixels) {
+TEST_F(RepaintMemory, TinyBitmapDeclaring16384x4096CostsTheButtonsPixels) {
     ASSERT_EQ(b.SetPicture(Declaring(16384, 4096, Bitmap(2, 2))), 0);
     for (VBool stretch : {kFalse, kTrue}) {
         b.SetPictureStretch(stretch);
@@ -67,7 +76,7 @@ TEST_F(RepaintCost, TinyBitmapDeclaring16384x4096CostsTheButtonsPixels) {
     }
 }
 
-TEST_F(RepaintCost, DropDownPicture4096x4096CostsTheButtonsPixels) {
+TEST_F(RepaintMemory, DropDownPicture4096x4096CostsTheButtonsPixels) {
     b.SetAppearanceMode(ecAppearanceMode::DropDown);
     // the largest image a button takes, declaring a size twice as large
     ASSERT_EQ(b.SetDropDownPicture(Declaring(4096, 4096, Bitmap(2048, 2048))), 0);
@@ -79,7 +88,7 @@ TEST_F(RepaintCost, DropDownPicture4096x4096CostsTheButtonsPixels) {
 }
 
 // The image itself is bounded: a stretched picture is shrunk from all of it.
-TEST_F(RepaintCost, ImagesOverFourMegapixelsAreRefused) {
+TEST_F(RepaintMemory, ImagesOverFourMegapixelsAreRefused) {
     EXPECT_EQ(b.SetPicture(Bitmap(2049, 2048)), errors::kInvalidPicture);
     EXPECT_EQ(b.SetPicture(Bitmap(16384, 257)), errors::kInvalidPicture);
     EXPECT_EQ(b.Picture()->type, PictureType::None);
@@ -90,7 +99,7 @@ TEST_F(RepaintCost, ImagesOverFourMegapixelsAreRefused) {
     EXPECT_LE(largest, kButtonBytes);
 }
 
-TEST_F(RepaintCost, IconDeclaringAHugeSizeCostsTheButtonsPixels) {
+TEST_F(RepaintMemory, IconDeclaringAHugeSizeCostsTheButtonsPixels) {
     gdi::Icon icon;
     icon.width = icon.height = 4;
     icon.hasAlpha = true;
@@ -101,7 +110,7 @@ TEST_F(RepaintCost, IconDeclaringAHugeSizeCostsTheButtonsPixels) {
 
 // The effect pictures of a picture larger than they are made for are not
 // made: its states show Picture. Setting it, or MaskColor on it, stays cheap.
-TEST_F(RepaintCost, EffectPicturesOfAHugePictureAreNotMade) {
+TEST_F(RepaintMemory, EffectPicturesOfAHugePictureAreNotMade) {
     b.SetPictureDisabledEffect(ecPictureEffect::Gray);
     b.SetPictureDownEffect(ecPictureEffect::Lighter);
     b.SetPictureFocusEffect(ecPictureEffect::Darkness);
@@ -183,6 +192,9 @@ struct Placement {
     int x, y, width, height, sourceWidth, sourceHeight;
     bool stretch;
 };
+void PrintTo(const Placement& p, std::ostream* os) {
+    *os << p.width << "x" << p.height << " at " << p.x << "," << p.y << (p.stretch ? " stretched" : "");
+}
 
 class ClippedDrawing : public ::testing::TestWithParam<Placement> {};
 
