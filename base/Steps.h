@@ -18,21 +18,56 @@ namespace vemmix {
 // Raised by a checked operation; caught by RunStep.
 struct StepFailed {};
 
+// A repaint in progress on this thread. Outside a repaint a step that runs
+// out of memory is skipped like any failing step: the value it would have
+// set keeps what it had. Inside one, an image with a layer left out would
+// be a wrong image, so the first exhaustion ends the repaint: every later
+// step is skipped, and the repaint copies nothing to the window, which
+// keeps its previous image.
+class RepaintScope {
+public:
+    RepaintScope() noexcept : m_Outer(t_Current) { t_Current = this; }
+    ~RepaintScope() { End(); }
+    RepaintScope(const RepaintScope&) = delete;
+    RepaintScope& operator=(const RepaintScope&) = delete;
+
+    // True once a step of this repaint ran out of memory.
+    bool Exhausted() const noexcept { return m_Exhausted; }
+    // Ends the drawing: later steps (the clean-up) run whatever happened.
+    // True when no step ran out of memory.
+    bool End() noexcept {
+        if (t_Current == this) t_Current = m_Outer;
+        return !m_Exhausted;
+    }
+
+    static RepaintScope* Current() noexcept { return t_Current; }
+    void MarkExhausted() noexcept { m_Exhausted = true; }
+
+private:
+    static inline thread_local RepaintScope* t_Current = nullptr;
+    RepaintScope* m_Outer;
+    bool m_Exhausted = false;
+};
+
 // Runs one step; a step that fails is skipped and the caller goes on. The
 // failures a step may have: a checked value that does not fit (StepFailed),
 // an ambient property the container does not offer (an empty optional's
 // value()), a call into the container that failed (a std::runtime_error,
-// as the container seam allows), memory it could not get. Anything else
-// (a logic_error, a bad variant access) is a fault of the program, not of
-// the step, and is not hidden: it ends the program here.
+// as the container seam allows), memory it could not get (see
+// RepaintScope). Anything else (a logic_error, a bad variant access) is a
+// fault of the program, not of the step, and is not hidden: it ends the
+// program here.
 template <class Step>
 void RunStep(Step&& step) noexcept {
+    RepaintScope* const repaint = RepaintScope::Current();
+    if (repaint && repaint->Exhausted()) return;
     try {
         step();
     } catch (const StepFailed&) {
     } catch (const std::bad_optional_access&) {
     } catch (const std::runtime_error&) {
     } catch (const std::bad_alloc&) {
+        if (repaint) repaint->MarkExhausted();
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vemmix/Enums.h>
 
 #include "base/Rounding.h"
+#include "content/PictureDrawing.h"
 
 namespace vemmix::content {
 namespace {
@@ -71,10 +72,6 @@ bool ApplyEffect(gdi::HBITMAP bitmap, std::int32_t effect, gdi::COLORREF mask) {
     const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
     if (width < 0 || height == 0) return false;
 
-    const gdi::HDC dc = gdi::CreateCompatibleDC(gdi::HDC{});
-    if (!dc) return false;
-    const gdi::HBITMAP previous = gdi::SelectObject(dc, bitmap);
-
     gdi::BITMAPINFOHEADER header;
     header.biSize = 40;
     header.biWidth = width;
@@ -85,14 +82,17 @@ bool ApplyEffect(gdi::HBITMAP bitmap, std::int32_t effect, gdi::COLORREF mask) {
     const std::size_t stride = ((static_cast<std::size_t>(width) * 32 + 31) / 32) * 4;
     header.biSizeImage = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(height));
 
-    // allocated for this run only, released when it ends
-    std::vector<std::uint8_t> working(header.biSizeImage);
-    std::vector<std::uint8_t> original(header.biSizeImage);
+    // allocated for this run only, released when it ends (before the
+    // context, so running out of memory leaves no context behind). Every
+    // effect reads a pixel before it writes that pixel only, so the
+    // untouched copy can be the working array itself.
+    std::vector<std::uint8_t> pixels(header.biSizeImage);
+    const MemoryContext dc(bitmap, gdi::HPALETTE{});
+    if (!dc.DC()) return false;
     const auto rows = static_cast<unsigned>(height);
-    bool ok = gdi::GetDIBits(dc, bitmap, 0, rows, working.data(), &header, gdi::DIB_RGB_COLORS) != 0;
-    ok = gdi::GetDIBits(dc, bitmap, 0, rows, original.data(), &header, gdi::DIB_RGB_COLORS) != 0 && ok;
+    const bool ok = gdi::GetDIBits(dc.DC(), bitmap, 0, rows, pixels.data(), &header, gdi::DIB_RGB_COLORS) != 0;
 
-    const PixelArrays arrays{working, original, mask & 0x00FFFFFFu};
+    const PixelArrays arrays{pixels, pixels, mask & 0x00FFFFFFu};
     switch (effect) {
     case ecPictureEffect::Gray:     Grey(arrays); break;
     case ecPictureEffect::Lighter:  Brightness(arrays, 20); break;
@@ -100,10 +100,7 @@ bool ApplyEffect(gdi::HBITMAP bitmap, std::int32_t effect, gdi::COLORREF mask) {
     default: break;
     }
 
-    ok = gdi::SetDIBits(dc, bitmap, 0, rows, working.data(), &header, gdi::DIB_RGB_COLORS) != 0 && ok;
-    if (previous) gdi::SelectObject(dc, previous);
-    gdi::DeleteDC(dc);
-    return ok;
+    return gdi::SetDIBits(dc.DC(), bitmap, 0, rows, pixels.data(), &header, gdi::DIB_RGB_COLORS) != 0 && ok;
 }
 
 }  // namespace vemmix::content

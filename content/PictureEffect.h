@@ -11,8 +11,9 @@
 namespace vemmix::content {
 
 // The pixel arrays of one effect run: `working` receives the result,
-// `original` is an untouched copy of the same pixels. Both hold width x
-// height pixels of four bytes B, G, R, X, rows top-down.
+// `original` is an untouched copy of the same pixels (or `working` itself:
+// each pixel is read before it is written). Both hold width x height
+// pixels of four bytes B, G, R, X, rows top-down.
 struct PixelArrays {
     std::span<std::uint8_t> working;
     std::span<const std::uint8_t> original;

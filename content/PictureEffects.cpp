@@ -5,6 +5,7 @@
 
 #include "content/PictureDrawing.h"
 #include "content/PictureEffect.h"
+#include "base/Limits.h"
 #include "base/Steps.h"
 #include <vemmix/ContainerServices.h>
 #include "control/Zorvane.h"
@@ -17,45 +18,30 @@ namespace {
 // the scratch surface cannot be made.
 PictureRef MakeEffectPicture(const StdPicture& source, int width, int height, gdi::COLORREF mask,
                              std::int32_t effect) {
-    const gdi::HDC dc = gdi::CreateCompatibleDC(gdi::HDC{});
-    if (!dc) return nullptr;
-    const gdi::HBITMAP bitmap = gdi::CreateCompatibleBitmap(gdi::HDC{}, width, height);
-    if (!bitmap) {
-        gdi::DeleteDC(dc);
-        return nullptr;
-    }
-    const gdi::HBITMAP previous = gdi::SelectObject(dc, bitmap);
-
-    // scratch background, then the picture as it is shown (an icon's
-    // transparent parts become mask-coloured)
-    RunStep([&] {
-        const gdi::HBRUSH brush = gdi::CreateSolidBrush(mask);
-        gdi::FillRect(dc, gdi::RECT{0, 0, width, height}, brush);
-        gdi::DeleteObject(brush);
-    });
-    RunStep([&] {
-        if (source.type == PictureType::Bitmap) {
-            const gdi::HDC sourceDC = gdi::CreateCompatibleDC(gdi::HDC{});
-            const gdi::HBITMAP old = gdi::SelectObject(sourceDC, source.bitmap);
-            if (old) {
-                gdi::BitBlt(dc, 0, 0, width, height, sourceDC, 0, 0, gdi::SRCCOPY);
-                gdi::SelectObject(sourceDC, old);
-            }
-            gdi::DeleteDC(sourceDC);
-        } else if (source.type == PictureType::Icon) {
-            gdi::DrawIconEx(dc, 0, 0, source.icon, width, height, 0, gdi::HBRUSH{}, gdi::DI_NORMAL);
-        }
-    });
-    if (previous) gdi::SelectObject(dc, previous);
-    gdi::DeleteDC(dc);
-
-    RunStep([&] { content::ApplyEffect(bitmap, effect, mask); });
-
-    auto picture = std::make_shared<StdPicture>();  // owns the bitmap from here on
+    auto picture = std::make_shared<StdPicture>();  // owns the bitmap from the start
     picture->type = PictureType::Bitmap;
-    picture->bitmap = bitmap;
     picture->widthHimetric = source.widthHimetric;
     picture->heightHimetric = source.heightHimetric;
+    picture->bitmap = gdi::CreateCompatibleBitmap(gdi::HDC{}, width, height);
+    if (!picture->bitmap) return nullptr;
+    {
+        const content::MemoryContext scratch(picture->bitmap, gdi::HPALETTE{});
+        if (!scratch.HasBitmap()) return nullptr;
+        // scratch background, then the picture as it is shown (an icon's
+        // transparent parts become mask-coloured)
+        RunStep([&] { content::FillSolid(scratch.DC(), gdi::RECT{0, 0, width, height}, mask); });
+        RunStep([&] {
+            if (source.type == PictureType::Bitmap) {
+                const content::MemoryContext image(source.bitmap, gdi::HPALETTE{});
+                if (image.HasBitmap())
+                    gdi::BitBlt(scratch.DC(), 0, 0, width, height, image.DC(), 0, 0, gdi::SRCCOPY);
+            } else if (source.type == PictureType::Icon) {
+                gdi::DrawIconEx(scratch.DC(), 0, 0, source.icon, width, height, 0, gdi::HBRUSH{},
+                                gdi::DI_NORMAL);
+            }
+        });
+    }
+    RunStep([&] { content::ApplyEffect(picture->bitmap, effect, mask); });
     return picture;
 }
 
@@ -67,9 +53,14 @@ void Zorvane::RegenerateEffectPictures() {
 
     int width = 0, height = 0;
     RunStep([&] {
-        width = content::PixelsFromHimetric(source->widthHimetric, m_Site.ScreenDpiX());
-        height = content::PixelsFromHimetric(source->heightHimetric, m_Site.ScreenDpiY());
+        width = content::PixelsFromHimetric(source->widthHimetric, DpiX());
+        height = content::PixelsFromHimetric(source->heightHimetric, DpiY());
     });
+    // A picture without pixels, or with more than the effects are made for,
+    // gets no effect pictures: those states show Picture itself. (A side of
+    // 0 would otherwise get the surface's shared stock bitmap to work on.)
+    const bool derivable =
+        width > 0 && height > 0 && std::int64_t{width} * height <= kMaxEffectPixels;
 
     struct StateEffect {
         std::int32_t effect;
@@ -83,6 +74,10 @@ void Zorvane::RegenerateEffectPictures() {
     };
     for (const StateEffect& state : states) {
         if (state.effect == ecPictureEffect::NoEffect) continue;
+        if (!derivable) {
+            state.picture.reset();
+            continue;
+        }
         // a state whose scratch surface fails keeps its picture
         RunStep([&] {
             if (PictureRef derived = MakeEffectPicture(*source, width, height, m_MaskRGB, state.effect))

@@ -92,8 +92,8 @@ void Zorvane::PlacePicture(Painter& painter) {
 
     // size in screen pixels
     std::int32_t pw = 0, ph = 0;
-    RunStep([&] { pw = content::PixelsFromHimetric(picture->widthHimetric, m_Site.ScreenDpiX()); });
-    RunStep([&] { ph = content::PixelsFromHimetric(picture->heightHimetric, m_Site.ScreenDpiY()); });
+    RunStep([&] { pw = content::PixelsFromHimetric(picture->widthHimetric, DpiX()); });
+    RunStep([&] { ph = content::PixelsFromHimetric(picture->heightHimetric, DpiY()); });
 
     // placement; a position that leaves 16 bits keeps its previous value
     std::int16_t px = 0, py = 0;
@@ -180,8 +180,8 @@ void Zorvane::DrawDropDownMarker(Painter& painter) {
     }
 
     std::int32_t pw = 0, ph = 0, x = 0, y = 0;
-    RunStep([&] { pw = content::PixelsFromHimetric(m_DropDownPicture->widthHimetric, m_Site.ScreenDpiX()); });
-    RunStep([&] { ph = content::PixelsFromHimetric(m_DropDownPicture->heightHimetric, m_Site.ScreenDpiY()); });
+    RunStep([&] { pw = content::PixelsFromHimetric(m_DropDownPicture->widthHimetric, DpiX()); });
+    RunStep([&] { ph = content::PixelsFromHimetric(m_DropDownPicture->heightHimetric, DpiY()); });
     RunStep([&] { x = Nearest32(W - ddw + ddw / 2 - pw / 2.0); });
     RunStep([&] { y = Nearest32(H / 2 - ph / 2.0); });
     RunStep([&] {

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include <vemmix/Errors.h>
+
 #include "base/Limits.h"
 #include "base/Units.h"
 
@@ -18,16 +20,20 @@ bool AcceptableSize(int width, int height) { return AcceptablePixelSize(width, h
 
 // ---- fonts ----------------------------------------------------------------------
 
-void StdFont::SetName(std::u16string name) {
-    if (name == m_Description.name) return;
+std::int32_t StdFont::SetName(std::u16string name) {
+    if (!AcceptableFontName(name)) return errors::kInvalidPropertyValue;
+    if (name == m_Description.name) return errors::kNone;
     m_Description.name = std::move(name);
     Changed();
+    return errors::kNone;
 }
 
-void StdFont::SetSize(double points) {
-    if (points == m_Description.size) return;
+std::int32_t StdFont::SetSize(double points) {
+    if (!AcceptableFontSize(points)) return errors::kInvalidPropertyValue;
+    if (points == m_Description.size) return errors::kNone;
     m_Description.size = points;
     Changed();
+    return errors::kNone;
 }
 
 void StdFont::SetBold(bool bold) {
@@ -60,10 +66,13 @@ void StdFont::SetCharset(std::int16_t charset) {
     Changed();
 }
 
-void StdFont::SetDescription(FontDescription description) {
-    if (description == m_Description) return;
+std::int32_t StdFont::SetDescription(FontDescription description) {
+    if (!AcceptableFontName(description.name) || !AcceptableFontSize(description.size))
+        return errors::kInvalidPropertyValue;
+    if (description == m_Description) return errors::kNone;
     m_Description = std::move(description);
     Changed();
+    return errors::kNone;
 }
 
 void StdFont::AddObserver(FontObserver& observer) {

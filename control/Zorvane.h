@@ -148,7 +148,9 @@ public:
                                            std::uint32_t enabled) override;
 
     // ---- _Zorvane: properties and methods (control/ZorvaneProperties.cpp) ---
-    // Setters that can fail return 0 or the error number.
+    // Setters that can fail return 0 or the error number. A text, font or
+    // picture that a saved form could not hold either (control/ValueRules.h)
+    // is refused with 380 or 481: nothing is stored or notified.
     OleColor BackColor() const { return m_BackColor; }
     void SetBackColor(OleColor value);
     OleColor ForeColor() const { return m_ForeColor; }
@@ -156,7 +158,7 @@ public:
     VBool Enabled() const;
     std::int32_t SetEnabled(VBool value);
     FontRef Font() const { return m_Font.get(); }
-    void SetFont(FontRef value);
+    std::int32_t SetFont(FontRef value);
     void Refresh();
     std::int32_t Appearance() const { return m_Appearance; }
     void SetAppearance(std::int32_t value);
@@ -170,7 +172,7 @@ public:
     std::int16_t MousePointer() const;
     std::int32_t SetMousePointer(std::int16_t value);
     PictureRef Picture() const { return m_Picture; }
-    void SetPicture(PictureRef value);
+    std::int32_t SetPicture(PictureRef value);
     VBool RightToLeft() const;
     std::int32_t SetRightToLeft(VBool value);
     std::int32_t AppearanceMode() const { return m_AppearanceMode; }
@@ -194,7 +196,7 @@ public:
     OleColor TransparentColor() const { return m_TransparentColor; }
     void SetTransparentColor(OleColor value);
     const std::u16string& Caption() const { return m_Caption; }
-    void SetCaption(std::u16string value);
+    std::int32_t SetCaption(std::u16string value);
     std::int32_t CaptionAlignment() const { return m_CaptionAlignment; }
     void SetCaptionAlignment(std::int32_t value);
     std::int32_t CaptionEffect() const { return m_CaptionEffect; }
@@ -226,11 +228,11 @@ public:
     std::int32_t PictureAlignment() const { return m_PictureAlignment; }
     void SetPictureAlignment(std::int32_t value);
     PictureRef PictureDisabled() const { return m_PictureDisabled; }
-    void SetPictureDisabled(PictureRef value);
+    std::int32_t SetPictureDisabled(PictureRef value);
     PictureRef PictureDown() const { return m_PictureDown; }
-    void SetPictureDown(PictureRef value);
+    std::int32_t SetPictureDown(PictureRef value);
     PictureRef PictureFocus() const { return m_PictureFocus; }
-    void SetPictureFocus(PictureRef value);
+    std::int32_t SetPictureFocus(PictureRef value);
     std::int16_t PictureOffsetX() const { return m_PictureOffsetX; }
     void SetPictureOffsetX(std::int16_t value);
     std::int16_t PictureOffsetY() const { return m_PictureOffsetY; }
@@ -238,7 +240,7 @@ public:
     VBool PictureStretch() const { return m_PictureStretch; }
     void SetPictureStretch(VBool value);
     PictureRef PictureOver() const { return m_PictureOver; }
-    void SetPictureOver(PictureRef value);
+    std::int32_t SetPictureOver(PictureRef value);
     std::int32_t PictureDisabledEffect() const { return m_PictureDisabledEffect; }
     void SetPictureDisabledEffect(std::int32_t value);
     std::int32_t PictureFocusEffect() const { return m_PictureFocusEffect; }
@@ -248,7 +250,7 @@ public:
     std::int32_t PictureOverEffect() const { return m_PictureOverEffect; }
     void SetPictureOverEffect(std::int32_t value);
     PictureRef DropDownPicture() const { return m_DropDownPicture; }
-    void SetDropDownPicture(PictureRef value);
+    std::int32_t SetDropDownPicture(PictureRef value);
     VBool ShowFocus() const { return m_ShowFocus; }
     void SetShowFocus(VBool value);
     VBool ToggleValue() const { return m_ToggleValue; }
@@ -260,7 +262,7 @@ public:
     OleColor ToolTipForeColor() const { return m_ToolTipForeColor; }
     void SetToolTipForeColor(OleColor value);
     const std::u16string& ToolTipTitle() const { return m_ToolTipTitle; }
-    void SetToolTipTitle(std::u16string value);
+    std::int32_t SetToolTipTitle(std::u16string value);
     std::int32_t ToolTipStyle() const { return m_ToolTipStyle; }
     void SetToolTipStyle(std::int32_t value);
     std::int32_t ToolTipIcon() const { return m_ToolTipIcon; }
@@ -302,8 +304,10 @@ public:
     ControlSite& Site() const { return m_Site; }
 
     // Deepest nesting of events one button raises before a raise fails with
-    // error 28 (out of stack space) instead of recursing without end.
-    static constexpr int kMaxEventDepth = 64;
+    // error 28 (out of stack space) instead of recursing without end; the
+    // container bounds the nesting across its controls the same way
+    // (<vemmix/ContainerServices.h>).
+    static constexpr int kMaxEventDepth = kMaxEventNesting;
 
 private:
     // The preset and persisted-key tables name the members they set.
@@ -328,6 +332,12 @@ private:
     bool EventStatesAllHold(std::int32_t events) const;
     bool IsEnabled() const;
     bool PressedLook() const;  // m_Pressed, or Toggle Mode with ToggleValue True
+    // The screen resolution every HIMETRIC conversion uses (acceptance,
+    // placement, effects): the site's answer, or 96 when it makes no sense.
+    int DpiX() const;
+    int DpiY() const;
+    // 0, or the error a picture setter refuses `picture` with.
+    std::int32_t PictureRefusal(const PictureRef& picture) const;
 
     // ---- control core (control/) --------------------------------------------
     // Takes the window's client size, in whole pixels, into m_Width and
@@ -387,7 +397,7 @@ private:
     std::u16string m_AccessKey;  // the key UpdateAccessKeys gave the container
     std::int32_t m_ThemeIndex = 0;
     std::vector<gdi::COLORREF> ColorRamp;
-    int m_EventDepth = 0;
+    EventNesting m_EventNesting;  // the button's own events (kMaxEventDepth)
 
     // Stored property values, in declaration order.
     OleColor m_TextFadeToColor = 0;

@@ -10,7 +10,8 @@
 //
 // A saved form is untrusted data: every value read is converted to the
 // member's kind first and assigned whole only when it converts and passes
-// the checks below; otherwise the member keeps what it had.
+// the rule the setters apply too (control/ValueRules.h); otherwise the
+// member keeps what it had and the bag is told why.
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -20,9 +21,8 @@
 #include <string_view>
 #include <variant>
 
-#include "base/Limits.h"
 #include "base/Steps.h"
-#include "base/Units.h"
+#include "control/ValueRules.h"
 #include "control/Zorvane.h"
 #include <vemmix/Version.h>
 
@@ -74,53 +74,6 @@ constexpr int kDefaultThemesKey = 28;
 // Version is computed after ToggleValue has been read.
 constexpr int kToggleValueKey = 51;
 
-// ---- checks on untrusted values ---------------------------------------------
-// The bounds are the library's (base/Limits.h). The empty picture (type
-// None, size 0 x 0) is the one picture without a size.
-
-bool AcceptableText(const std::u16string& text) { return text.size() <= kMaxTextLength; }
-
-bool AcceptableFont(const FontRef& font) {
-    if (!font) return true;  // no object
-    const std::u16string& name = font->Name();
-    if (name.empty() || name.size() > kMaxFontNameLength) return false;
-    if (name.find(u'\0') != std::u16string::npos) return false;
-    return std::isfinite(font->Size()) && font->Size() >= kMinFontPoints &&
-           font->Size() <= kMaxFontPoints;
-}
-
-bool AcceptablePicture(const PictureRef& picture, int dpiX, int dpiY) {
-    if (!picture) return true;  // no object
-    const StdPicture& p = *picture;
-    switch (p.type) {
-    case PictureType::None: return p.widthHimetric == 0 && p.heightHimetric == 0;
-    case PictureType::Bitmap:
-    case PictureType::Metafile:
-    case PictureType::Icon:
-    case PictureType::EnhMetafile: break;
-    default: return false;  // not a picture type at all
-    }
-    if (p.widthHimetric <= 0 || p.heightHimetric <= 0) return false;
-    if (!AcceptablePixelSize(HimetricToPixels(p.widthHimetric, dpiX).value_or(0),
-                             HimetricToPixels(p.heightHimetric, dpiY).value_or(0)))
-        return false;
-    if (p.type == PictureType::Bitmap && p.bitmap) {
-        gdi::BITMAP info;
-        if (gdi::GetObject(p.bitmap, &info) == 0) return false;
-        if (!AcceptablePixelSize(info.bmWidth, std::abs(static_cast<std::int64_t>(info.bmHeight))))
-            return false;
-    }
-    if (p.type == PictureType::Icon) {
-        // the icon's arrays must cover its size, or drawing would read past them
-        const gdi::Icon& icon = p.icon;
-        if (!AcceptablePixelSize(icon.width, icon.height)) return false;
-        const auto count = static_cast<std::size_t>(icon.width) * static_cast<std::size_t>(icon.height);
-        if (icon.pixels.size() != count) return false;
-        if (!icon.hasAlpha && icon.andMask.size() != count) return false;
-    }
-    return true;
-}
-
 // ---- conversion of a value read ---------------------------------------------
 
 using Converted = std::variant<std::int32_t, std::int16_t, std::u16string, FontRef, PictureRef>;
@@ -149,26 +102,22 @@ Conversion Convert(const Variant& value, Kind kind, int dpiX, int dpiY) {
             return {Converted(std::in_place_type<std::int16_t>, ToVBool(*v != 0))};
         return Refused(errors::kTypeMismatch, u"not a Boolean");
     case Kind::String: {
-        if (const auto* text = value.get_if<std::u16string>(); text && !AcceptableText(*text))
-            return Refused(errors::kInvalidPropertyValue, u"a text longer than 65535 characters");
         auto v = ToString(value);
-        if (!v) return Refused(errors::kTypeMismatch, u"not a text");
+        if (!v) return Refused(errors::kTypeMismatch, u"not a text of at most 65535 characters");
+        if (const auto refusal = CheckText(*v)) return Refused(refusal->error, refusal->reason);
         return {Converted(std::in_place_type<std::u16string>, std::move(*v))};
     }
     case Kind::Font: {
         auto v = ToFont(value);
         if (!v) return Refused(errors::kTypeMismatch, u"not a font");
-        if (!AcceptableFont(*v))
-            return Refused(errors::kInvalidPropertyValue,
-                           u"a font without a name of 1 to 255 characters or a size of 1 to 2048 points");
+        if (const auto refusal = CheckFont(*v)) return Refused(refusal->error, refusal->reason);
         return {Converted(std::in_place_type<FontRef>, std::move(*v))};
     }
     case Kind::Picture: {
         auto v = ToPicture(value);
         if (!v) return Refused(errors::kTypeMismatch, u"not a picture");
-        if (!AcceptablePicture(*v, dpiX, dpiY))
-            return Refused(errors::kInvalidPicture,
-                           u"a picture without a size of 1 to 16384 pixels a side and 64 Mpixels in all");
+        if (const auto refusal = CheckPicture(*v, dpiX, dpiY))
+            return Refused(refusal->error, refusal->reason);
         return {Converted(std::in_place_type<PictureRef>, std::move(*v))};
     }
     }
@@ -308,16 +257,7 @@ public:
             bag.LogError(row.key, errors::kInvalidPropertyValue, u"the saved value cannot be read");
             return;
         }
-        int dpiX = 96, dpiY = 96;
-        if (row.kind == Kind::Picture) {
-            RunStep([&] {
-                dpiX = z.m_Site.ScreenDpiX();
-                dpiY = z.m_Site.ScreenDpiY();
-            });
-            if (dpiX <= 0 || dpiX > 10000) dpiX = 96;
-            if (dpiY <= 0 || dpiY > 10000) dpiY = 96;
-        }
-        Conversion converted = Convert(*value, row.kind, dpiX, dpiY);
+        Conversion converted = Convert(*value, row.kind, z.DpiX(), z.DpiY());
         if (!converted.value) {
             bag.LogError(row.key, converted.error, converted.reason);
             return;

@@ -4,7 +4,10 @@
 // small helpers every part of the button shares (colour translation, user
 // mode, the event condition) and the colour cache and access-key routines.
 #include <iterator>
+#include <stdexcept>
 
+#include "base/Limits.h"
+#include "control/ValueRules.h"
 #include "control/Zorvane.h"
 
 namespace vemmix {
@@ -79,6 +82,27 @@ bool Zorvane::EventStatesAllHold(std::int32_t events) const {
 }
 
 bool Zorvane::IsEnabled() const { return m_Site.Enabled(); }
+
+int Zorvane::DpiX() const {
+    try {
+        return UsableDpi(m_Site.ScreenDpiX());
+    } catch (const std::runtime_error&) {
+        return kDefaultDpi;
+    }
+}
+
+int Zorvane::DpiY() const {
+    try {
+        return UsableDpi(m_Site.ScreenDpiY());
+    } catch (const std::runtime_error&) {
+        return kDefaultDpi;
+    }
+}
+
+std::int32_t Zorvane::PictureRefusal(const PictureRef& picture) const {
+    const auto refusal = CheckPicture(picture, DpiX(), DpiY());
+    return refusal ? refusal->error : errors::kNone;
+}
 
 bool Zorvane::PressedLook() const {
     return m_Pressed != 0 ||
@@ -181,10 +205,12 @@ std::int32_t Zorvane::SetEnabled(VBool value) {
     return 0;
 }
 
-void Zorvane::SetFont(FontRef value) {
+std::int32_t Zorvane::SetFont(FontRef value) {
+    if (const auto refusal = CheckFont(value)) return refusal->error;
     m_Font = std::move(value);
     NotifyChanged(u"Font");
     Redraw();
+    return errors::kNone;
 }
 
 void Zorvane::FontChanged(const StdFont& /*font*/) {
@@ -228,6 +254,7 @@ void Zorvane::SetMaskColor(OleColor value) {
 PictureRef Zorvane::MouseIcon() const { return m_Site.MouseIcon(); }
 
 std::int32_t Zorvane::SetMouseIcon(PictureRef value) {
+    if (const std::int32_t error = PictureRefusal(value)) return error;
     if (const std::int32_t error = m_Site.SetMouseIcon(std::move(value))) return error;
     NotifyChanged(u"MouseIcon");
     return 0;
@@ -241,11 +268,13 @@ std::int32_t Zorvane::SetMousePointer(std::int16_t value) {
     return 0;
 }
 
-void Zorvane::SetPicture(PictureRef value) {
+std::int32_t Zorvane::SetPicture(PictureRef value) {
+    if (const std::int32_t error = PictureRefusal(value)) return error;
     m_Picture = std::move(value);
     NotifyChanged(u"Picture");
     RegenerateEffectPictures();
     Redraw();
+    return errors::kNone;
 }
 
 VBool Zorvane::RightToLeft() const { return ToVBool(m_Site.RightToLeft()); }
@@ -324,13 +353,14 @@ void Zorvane::SetTransparentColor(OleColor value) {
 }
 
 // A caption ends at its first NUL, as the text functions would read it.
-void Zorvane::SetCaption(std::u16string value) {
+std::int32_t Zorvane::SetCaption(std::u16string value) {
+    if (const std::size_t nul = value.find(u'\0'); nul != std::u16string::npos) value.resize(nul);
+    if (const auto refusal = CheckText(value)) return refusal->error;
     m_Caption = std::move(value);
-    if (const std::size_t nul = m_Caption.find(u'\0'); nul != std::u16string::npos)
-        m_Caption.resize(nul);
     NotifyChanged(u"Caption");
     UpdateAccessKeys();
     Redraw();
+    return errors::kNone;
 }
 
 void Zorvane::SetCaptionAlignment(std::int32_t value) {
@@ -420,28 +450,34 @@ void Zorvane::SetPictureAlignment(std::int32_t value) {
 }
 
 // A state picture set directly replaces its automatic effect.
-void Zorvane::SetPictureDisabled(PictureRef value) {
+std::int32_t Zorvane::SetPictureDisabled(PictureRef value) {
+    if (const std::int32_t error = PictureRefusal(value)) return error;
     m_PictureDisabled = std::move(value);
     NotifyChanged(u"PictureDisabled");
     m_PictureDisabledEffect = ecPictureEffect::NoEffect;
     NotifyChanged(u"PictureDisabledEffect");
     Redraw();
+    return errors::kNone;
 }
 
-void Zorvane::SetPictureDown(PictureRef value) {
+std::int32_t Zorvane::SetPictureDown(PictureRef value) {
+    if (const std::int32_t error = PictureRefusal(value)) return error;
     m_PictureDown = std::move(value);
     NotifyChanged(u"PictureDown");
     m_PictureDownEffect = ecPictureEffect::NoEffect;
     NotifyChanged(u"PictureDownEffect");
     Redraw();
+    return errors::kNone;
 }
 
-void Zorvane::SetPictureFocus(PictureRef value) {
+std::int32_t Zorvane::SetPictureFocus(PictureRef value) {
+    if (const std::int32_t error = PictureRefusal(value)) return error;
     m_PictureFocus = std::move(value);
     NotifyChanged(u"PictureFocus");
     m_PictureFocusEffect = ecPictureEffect::NoEffect;
     NotifyChanged(u"PictureFocusEffect");
     Redraw();
+    return errors::kNone;
 }
 
 void Zorvane::SetPictureOffsetX(std::int16_t value) {
@@ -467,12 +503,14 @@ void Zorvane::SetPictureStretch(VBool value) {
     Redraw();
 }
 
-void Zorvane::SetPictureOver(PictureRef value) {
+std::int32_t Zorvane::SetPictureOver(PictureRef value) {
+    if (const std::int32_t error = PictureRefusal(value)) return error;
     m_PictureOver = std::move(value);
     NotifyChanged(u"PictureOver");
     m_PictureOverEffect = ecPictureEffect::NoEffect;
     NotifyChanged(u"PictureOverEffect");
     Redraw();
+    return errors::kNone;
 }
 
 // The disabled picture shows only while disabled, so only then repaint.
@@ -502,10 +540,12 @@ void Zorvane::SetPictureOverEffect(std::int32_t value) {
     if (value != ecPictureEffect::NoEffect) RegenerateEffectPictures();
 }
 
-void Zorvane::SetDropDownPicture(PictureRef value) {
+std::int32_t Zorvane::SetDropDownPicture(PictureRef value) {
+    if (const std::int32_t error = PictureRefusal(value)) return error;
     m_DropDownPicture = std::move(value);
     NotifyChanged(u"DropDownPicture");
     Redraw();
+    return errors::kNone;
 }
 
 void Zorvane::SetShowFocus(VBool value) {
@@ -528,9 +568,11 @@ void Zorvane::SetToolTipForeColor(OleColor value) {
     SetColorProperty(m_ToolTipForeColor, m_ToolTipForeRGB, value, u"ToolTipForeColor", false);
 }
 
-void Zorvane::SetToolTipTitle(std::u16string value) {
+std::int32_t Zorvane::SetToolTipTitle(std::u16string value) {
+    if (const auto refusal = CheckText(value)) return refusal->error;
     m_ToolTipTitle = std::move(value);
     NotifyChanged(u"ToolTipTitle");
+    return errors::kNone;
 }
 
 void Zorvane::SetToolTipStyle(std::int32_t value) {

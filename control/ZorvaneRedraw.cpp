@@ -24,8 +24,9 @@ void Zorvane::Redraw() {
     gdi::HBITMAP previousBitmap;
     RunStep([&] { previousBitmap = gdi::SelectObject(memDC, bitmap); });
     m_MemDC = memDC;
+    RepaintScope repaint;  // out of memory in any step: no transfer, the window keeps its image
     RunStep([&] { gdi::SetTextRenderer(m_MemDC, &m_Site.GetPlatform().Text()); });
-    RunStep([&] { gdi::SetDeviceResolution(m_MemDC, m_Site.ScreenDpiX(), m_Site.ScreenDpiY()); });
+    RunStep([&] { gdi::SetDeviceResolution(m_MemDC, DpiX(), DpiY()); });
     RunStep([&] { gdi::SetTextRightToLeft(m_MemDC, m_Site.RightToLeft()); });
 
     // layers, each over the one before
@@ -43,6 +44,7 @@ void Zorvane::Redraw() {
         gdi::BitBlt(m_Site.WindowDC(), 0, 0, m_Width, m_Height, memDC, 0, 0, gdi::SRCCOPY);
         m_Site.WindowImageChanged();
     });
+    const bool drawn = repaint.End();
 
     // clean-up, also after failed drawing steps
     RunStep([&] { gdi::SelectObject(memDC, previousBitmap); });
@@ -50,7 +52,7 @@ void Zorvane::Redraw() {
     RunStep([&] { gdi::DeleteDC(memDC); });
 
     // the visible shape follows the image just drawn
-    if (m_Appearance == ecAppearance::Shaped)
+    if (drawn && m_Appearance == ecAppearance::Shaped)
         RunStep([&] { m_Site.SetMaskPicture(m_Site.Image()); });
 }
 

@@ -218,6 +218,12 @@ std::u16string EventName(const Control* control, std::int32_t dispid) {
 }  // namespace
 
 std::int32_t HeadlessSite::RaiseEvent(std::int32_t dispid, std::span<Variant> args) {
+    // Nesting across the form's controls is bounded (kMaxEventNesting): the
+    // raise that would go deeper, and every raise after it until the
+    // outermost has returned, fails with 28 and reaches no handler.
+    const EventNesting::Scope scope(m_Form.m_EventNesting);
+    if (!scope.Entered()) return errors::kOutOfStackSpace;
+
     // The entry goes in first so that what the handler causes follows it;
     // its arguments are what the handler left.
     const std::size_t index = m_Form.m_Log.size();

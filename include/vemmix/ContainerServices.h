@@ -21,6 +21,46 @@ namespace vemmix {
 
 class TextRenderer;
 
+// Events nest when a host handler makes a control raise another event (sets
+// Value True from Click, clicks another button …). The nesting is bounded
+// across all the controls of a container: a raise made while
+// kMaxEventNesting raises are already running in the container does not
+// reach the handler and fails with error 28 (out of stack space), and from
+// then on every raise fails the same way until the outermost raise has
+// returned, so a handler that ignores the error and raises again cannot fan
+// out. Every container enforces it in ControlSite::RaiseEvent; a control
+// bounds its own raises the same way.
+inline constexpr int kMaxEventNesting = 64;
+
+// That bound, kept by whoever raises: a Scope made around each raise says
+// whether the raise may go ahead; when it may not, the raise returns 28.
+class EventNesting {
+public:
+    class Scope {
+    public:
+        explicit Scope(EventNesting& nesting) noexcept : m_Nesting(nesting) {
+            m_Entered = !m_Nesting.m_Refused && m_Nesting.m_Depth < kMaxEventNesting;
+            if (m_Entered) ++m_Nesting.m_Depth;
+            else m_Nesting.m_Refused = true;
+        }
+        ~Scope() {
+            if (m_Entered && --m_Nesting.m_Depth == 0) m_Nesting.m_Refused = false;
+        }
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+        bool Entered() const noexcept { return m_Entered; }
+
+    private:
+        EventNesting& m_Nesting;
+        bool m_Entered = false;
+    };
+
+private:
+    int m_Depth = 0;
+    bool m_Refused = false;  // a raise went too deep; until depth 0 every raise fails
+};
+
 // A control's two window timers and their intervals.
 enum class TimerId : std::uint8_t { Over, Fading };  // timerOver, timerFading
 constexpr std::uint32_t kOverIntervalMs = 10;        // hover polling
@@ -135,7 +175,8 @@ public:
     virtual void PropertyChanged(std::u16string_view name) = 0;
     // Raises an event synchronously. Every argument is passed by reference:
     // the handler may change it and the control reads it back. Returns 0 or
-    // the error number the host's handler raised.
+    // the error number the host's handler raised; 28 without calling the
+    // handler when the container's events nest too deep (kMaxEventNesting).
     virtual std::int32_t RaiseEvent(std::int32_t dispid, std::span<Variant> args) = 0;
 
     // ---- timers -------------------------------------------------------------

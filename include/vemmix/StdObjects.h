@@ -46,7 +46,10 @@ protected:
 // `b.Font.Bold = true`) is a change of the font of every control that holds
 // it. Each setter that changes a value tells the observers once, after the
 // change; a control that holds the font notifies its container "Font" and
-// repaints.
+// repaints. A control takes only a font with a name of 1 to 255 characters
+// (no NUL) and a size of 1 to 2048 points; the name and size setters refuse
+// anything else with error 380 and change nothing, so a font a control
+// holds stays one it would load from a saved form.
 class VEMMIX_EXPORT StdFont {
 public:
     StdFont() = default;
@@ -63,15 +66,17 @@ public:
     bool Strikethrough() const { return m_Description.strikethrough; }
     std::int16_t Charset() const { return m_Description.charset; }
 
-    void SetName(std::u16string name);
-    void SetSize(double points);
+    // 0, or 380 (invalid property value) for a name or size outside the bounds.
+    std::int32_t SetName(std::u16string name);
+    std::int32_t SetSize(double points);
     void SetBold(bool bold);
     void SetItalic(bool italic);
     void SetUnderline(bool underline);
     void SetStrikethrough(bool strikethrough);
     void SetCharset(std::int16_t charset);
-    // All values at once, with one notification when anything changed.
-    void SetDescription(FontDescription description);
+    // All values at once, with one notification when anything changed; 380
+    // and nothing changed when the name or size is outside the bounds.
+    std::int32_t SetDescription(FontDescription description);
 
     // Observers are not owned; one must stop watching before it goes.
     // An observer added twice is told once.

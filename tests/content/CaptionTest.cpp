@@ -271,6 +271,8 @@ struct ReliefCase {
     std::int32_t effect;
     std::vector<std::pair<int, bool>> passes;  // offset of left and top, light colour
 };
+// Named by its effect (printed byte by byte, the padding would be read).
+void PrintTo(const ReliefCase& c, std::ostream* os) { *os << "effect " << c.effect; }
 class ReliefTest : public CaptionTest, public ::testing::WithParamInterface<ReliefCase> {};
 INSTANTIATE_TEST_SUITE_P(
     AllThree, ReliefTest,

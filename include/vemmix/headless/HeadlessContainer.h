@@ -173,7 +173,9 @@ public:
 
     // ---- owner's controls (tests) ---------------------------------------------
     // The host's event handler: called for every event after it is logged;
-    // it may change the arguments and return an error number.
+    // it may change the arguments and return an error number. Events nested
+    // deeper than kMaxEventNesting across the form's controls are refused
+    // with 28 and neither logged nor handled (<vemmix/ContainerServices.h>).
     std::function<std::int32_t(std::int32_t dispid, std::span<Variant> args)> onEvent;
     // A window-held property setter fails with this error (0: succeeds).
     std::int32_t windowError = 0;
@@ -351,6 +353,8 @@ private:
     std::uint64_t m_Now = 0;
     std::vector<LogEntry> m_Log;
     std::int32_t m_NextHandle = 1000;
+    // Events running in the form's controls, nested (kMaxEventNesting).
+    EventNesting m_EventNesting;
 };
 
 // An in-memory property bag: keys without regard to case, the rule of
