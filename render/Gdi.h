@@ -84,6 +84,19 @@ bool SetPixelV(HDC dc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC dc, int x, int y);  // CLR_INVALID outside the bitmap
 bool DrawFocusRect(HDC dc, const RECT& rect);
 
+// ---- one statement with objects of its own ---------------------------------
+// A drawing statement of the primitives (render/Primitives.h) in one call:
+// it creates its pen (and brush), selects them, draws from `from` to `to`
+// (or the rectangle, rounded when cornerDiameter is not 0), restores the
+// selection and deletes what it created, with the context looked up once.
+// Everything the separate calls do is done: an object that cannot be
+// created is not selected (the context's own draws instead, as a failed
+// SelectObject leaves it), the current position ends where LineTo leaves
+// it, and nothing created outlives the call.
+bool LineWithNewPen(HDC dc, int penStyle, int penWidth, COLORREF colour, POINT from, POINT to);
+bool RectangleWithNewPenAndBrush(HDC dc, int penStyle, int penWidth, COLORREF penColour,
+                                 COLORREF brushColour, const RECT& rect, int cornerDiameter);
+
 // ---- block transfers ------------------------------------------------------
 constexpr DWORD SRCCOPY = 0x00CC0020;
 constexpr DWORD SRCPAINT = 0x00EE0086;

@@ -2,14 +2,13 @@
 //
 // Everything here trusts its input: coordinates handed to a kernel that
 // says "Clipped" are already inside the surface, so the inner loops write
-// contiguous runs without testing each pixel. Shapes that need a union of
-// pieces (wide pens) are gathered in a CoverageMask covering only the part
-// of the bitmap they can touch, then painted run by run.
+// contiguous runs without testing each pixel. Shapes made of overlapping
+// pieces (wide pens) are painted piece by piece through a SpanPainter that
+// clips each to the part of the bitmap the shape can touch.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
-#include <vector>
 
 #include "render/Gdi.h"
 #include "render/GdiObjects.h"
@@ -37,6 +36,10 @@ struct Surface {
 };
 
 Surface SurfaceOf(BitmapObject& bitmap);
+// The surface for a call that sets every pixel of `covered` before reading
+// any: a fresh bitmap's pending zeros are not written when `covered` holds
+// the whole bitmap.
+Surface SurfaceToOverwrite(BitmapObject& bitmap, const RECT& covered);
 
 // The stored value of a colour on this surface: 0xXXRRGGBB for 32 bpp; for
 // a monochrome bitmap the nearer of black (0) and white (1).
@@ -68,41 +71,35 @@ void FillDeviceRect(const Surface& s, const RECT& r, PixelOp op);
 // stepping and octant bias of GDI. Clips analytically, then steps.
 void ThinLine(const Surface& s, POINT a, POINT b, PixelOp op);
 
-// ---- coverage of wide pens and rounded interiors -----------------------------
-class CoverageMask {
+// ---- painting shapes made of pieces -----------------------------------------
+// Paints the pieces of a shape (spans, rectangles, polygons) straight onto
+// the surface, each clipped to a box. Every op of a pen or a brush copies
+// one colour, so pieces that overlap leave the pixels their union would:
+// a wide outline needs no coverage mask, and a filled shape is its
+// interior painted first and its outline over it.
+class SpanPainter {
 public:
-    // Covers `box` intersected with the surface.
-    CoverageMask(const Surface& s, const RECT& box);
+    // Paints within `box` intersected with the surface; `op` copies a colour.
+    SpanPainter(const Surface& s, const RECT& box, PixelOp op);
 
     bool Empty() const { return m_Box.left >= m_Box.right || m_Box.top >= m_Box.bottom; }
     const RECT& Box() const { return m_Box; }
     // False when nothing within `margin` pixels of the segment a-b can be
-    // covered, so that the segment's pieces need not be built.
+    // painted, so that the segment's pieces need not be built.
     bool Reaches(POINT a, POINT b, int margin) const;
     void AddRect(const RECT& r);
     void AddSpan(int y, int x0, int x1);
-    // The ellipse region GDI builds for CreateEllipticRgn(l, t, r, b) and the
-    // round-rectangle region of CreateRoundRectRgn, offset by (dx, dy).
+    // The round-rectangle region of CreateRoundRectRgn.
     void AddRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth,
                             int ellipseHeight);
     // A polygon region filled with the alternate rule, scan-converted the
     // way GDI regions are (top rows in, bottom row and right edges out).
     void AddPolygon(const POINT* points, int count);
 
-    // Paints the covered pixels (or, with `covered` false, the uncovered
-    // pixels of `area`) with `op`.
-    void Paint(const Surface& s, PixelOp op) const;
-    void PaintUncovered(const Surface& s, const CoverageMask& area, PixelOp op) const;
-
 private:
-    std::uint8_t* Row(int y) { return &m_Bits[static_cast<std::size_t>(y - m_Box.top) * Width()]; }
-    const std::uint8_t* Row(int y) const {
-        return &m_Bits[static_cast<std::size_t>(y - m_Box.top) * Width()];
-    }
-    int Width() const { return m_Box.right - m_Box.left; }
-
+    const Surface& m_Surface;
     RECT m_Box;
-    std::vector<std::uint8_t> m_Bits;
+    PixelOp m_Op;
 };
 
 // Rows of the region CreateRoundRectRgn(left, top, right, bottom, w, h) makes,
@@ -118,8 +115,8 @@ void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWi
 int EllipseFirstQuadrant(int width, int height, POINT* out);
 
 // Wide solid pen with round caps and joins along a polyline (closed or
-// not), gathered into `mask`.
-void WidePenLines(CoverageMask& mask, int penWidth, const POINT* points, int count, bool closed);
+// not), painted through `out`.
+void WidePenLines(SpanPainter& out, int penWidth, const POINT* points, int count, bool closed);
 
 }  // namespace vemmix::gdi::detail
 

@@ -2,8 +2,10 @@
 // Each call creates its own pen or brush, selects it into the repaint's
 // memory context, draws, restores the previous selection and deletes what
 // it created, so no drawing object outlives the call. A failed creation
-// leaves nothing drawn (the surface ignores the null handle) and the
-// selection is still restored.
+// selects nothing (the surface ignores the null handle) and the selection
+// is still restored. The surface does each statement in one call
+// (LineWithNewPen, RectangleWithNewPenAndBrush), looking its context up
+// once.
 #pragma once
 
 #include <cstdint>
@@ -36,11 +38,6 @@ public:
 
 private:
     gdi::HDC m_MemDC;
-    // The handles the primitives own for the duration of one call.
-    gdi::HPEN m_Pen;
-    gdi::HBRUSH m_Brush;
-    gdi::HPEN m_OldPen;
-    gdi::HBRUSH m_OldBrush;
 };
 
 }  // namespace vemmix
