@@ -118,17 +118,16 @@ PictureRef MakeBitmapPicture(int width, int height, std::span<const std::uint32_
     if (!AcceptableSize(width, height)) return nullptr;
     const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (pixels.size() != count) return nullptr;
-    // The surface's 32-bit layout 0xXXRRGGBB is the caller's 0x00RRGGBB;
-    // only a stray high byte needs clearing.
-    std::vector<std::uint32_t> cleared;
-    const void* bits = pixels.data();
-    if (std::any_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p >> 24; })) {
-        cleared.assign(pixels.begin(), pixels.end());
-        for (auto& p : cleared) p &= 0x00FFFFFFu;
-        bits = cleared.data();
-    }
-    gdi::HBITMAP bitmap = gdi::CreateBitmap(width, height, 1, 32, bits);
+    gdi::HBITMAP bitmap = gdi::CreateBitmap(width, height, 1, 32, pixels.data());
     if (!bitmap) return nullptr;
+    // The surface's 32-bit layout 0xXXRRGGBB is the caller's 0x00RRGGBB;
+    // only a stray high byte (an inverted pixel of a window image, say)
+    // needs clearing, so the copy is looked at once and changed only then.
+    const std::span<std::uint32_t> copied = gdi::GetBitmapPixels(bitmap).pixels;
+    std::uint32_t highBytes = 0;
+    for (const std::uint32_t p : copied) highBytes |= p;
+    if (highBytes >> 24)
+        for (std::uint32_t& p : copied) p &= 0x00FFFFFFu;
     auto picture = std::make_shared<StdPicture>();
     picture->type = PictureType::Bitmap;
     picture->bitmap = bitmap;

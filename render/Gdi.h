@@ -88,7 +88,8 @@ bool DrawFocusRect(HDC dc, const RECT& rect);
 // A drawing statement of the primitives (render/Primitives.h) in one call:
 // it creates its pen (and brush), selects them, draws from `from` to `to`
 // (or the rectangle, rounded when cornerDiameter is not 0), restores the
-// selection and deletes what it created, with the context looked up once.
+// selection and deletes what it created, with the context looked up once
+// and no table slot taken by objects nobody else can see.
 // Everything the separate calls do is done: an object that cannot be
 // created is not selected (the context's own draws instead, as a failed
 // SelectObject leaves it), the current position ends where LineTo leaves
@@ -96,6 +97,8 @@ bool DrawFocusRect(HDC dc, const RECT& rect);
 bool LineWithNewPen(HDC dc, int penStyle, int penWidth, COLORREF colour, POINT from, POINT to);
 bool RectangleWithNewPenAndBrush(HDC dc, int penStyle, int penWidth, COLORREF penColour,
                                  COLORREF brushColour, const RECT& rect, int cornerDiameter);
+// CreateSolidBrush, FrameRect with it, DeleteObject.
+int FrameRectWithNewBrush(HDC dc, const RECT& rect, COLORREF colour);
 
 // ---- block transfers ------------------------------------------------------
 constexpr DWORD SRCCOPY = 0x00CC0020;

@@ -126,6 +126,26 @@ std::size_t ObjectTable::Count(const ObjectKind* kind) const {
     return n;
 }
 
+int ObjectTable::MakeTransient(int wanted) {
+    // The first objects would take the free slots at the back of the list
+    // and, deleted last-made-first, put them back where they were.
+    const std::size_t fromFree = std::min(m_Free.size(), static_cast<std::size_t>(wanted));
+    int made = static_cast<int>(fromFree);
+    if (made == wanted) return made;
+    // The others would grow the table, and their deletion would leave their
+    // new slots free just below those, the last made lowest.
+    m_Free.reserve(m_Free.size() + static_cast<std::size_t>(wanted - made));
+    while (made < wanted && m_Count < kIndexMask) {
+        if ((m_Count >> kBlockBits) == m_Blocks.size())
+            m_Blocks.push_back(std::make_unique<Slot[]>(kBlockSize));
+        const std::uint32_t index = m_Count++;
+        m_Blocks[index >> kBlockBits][index & (kBlockSize - 1)].generation = 1;  // made and deleted once
+        m_Free.insert(m_Free.end() - static_cast<std::ptrdiff_t>(fromFree), index);
+        ++made;
+    }
+    return made;
+}
+
 std::uint32_t* ObjectTable::TakePixels(std::size_t count, std::size_t* capacity) {
     // The smallest pooled buffer that holds the pixels without wasting more
     // than they need.
@@ -239,14 +259,23 @@ void ReleaseSelections(DcObject& d) {
 
 // ---- pens, brushes ----------------------------------------------------------
 
-HPEN CreatePen(int style, int width, COLORREF color) {
-    if (style != PS_SOLID && style != PS_INSIDEFRAME) return {};
+namespace detail {
+
+std::optional<PenObject> MakePen(int style, int width, COLORREF color) {
+    if (style != PS_SOLID && style != PS_INSIDEFRAME) return std::nullopt;
     // A negative width is taken as its magnitude, 0 as a one-pixel pen; the
     // most negative int has none, and is as unusable as the largest.
     if (width < 0) {
         width = width == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -width;
     }
-    return HPEN{Table().Add(ObjectKind::Pen, PenObject{style, width, color & 0x00FFFFFFu})};
+    return PenObject{style, width, color & 0x00FFFFFFu};
+}
+
+}  // namespace detail
+
+HPEN CreatePen(int style, int width, COLORREF color) {
+    const std::optional<PenObject> pen = MakePen(style, width, color);
+    return pen ? HPEN{Table().Add(ObjectKind::Pen, *pen)} : HPEN{};
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -64,6 +65,9 @@ struct PenObject {
     int width = 1;
     COLORREF color = 0;
 };
+
+// The pen CreatePen makes of its arguments; none for a style it refuses.
+std::optional<PenObject> MakePen(int style, int width, COLORREF color);
 
 struct BrushObject {
     COLORREF color = 0;
@@ -156,6 +160,15 @@ public:
 
     void Remove(std::uint32_t id);
     std::size_t Count(const ObjectKind* kind) const;
+
+    // Objects made for one call and deleted before it returns (the pen and
+    // brush of a primitive's statement) need no slot of their own: nobody
+    // sees them but the call, so all that shows is whether they could be
+    // made. Of `wanted` such objects, returns how many could: as many as
+    // there are free slots, the table growing for the rest as separate
+    // creations would (and keeping the new slots free, as their deletion
+    // would) until it is full.
+    int MakeTransient(int wanted);
     const StockIds& Stock() const { return m_Stock; }
 
     // Pixel memory of deleted bitmaps kept for the next ones.

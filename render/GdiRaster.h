@@ -7,6 +7,7 @@
 // clips each to the part of the bitmap the shape can touch.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 
@@ -35,17 +36,34 @@ struct Surface {
     RECT Bounds() const { return RECT{0, 0, width, height}; }
 };
 
-Surface SurfaceOf(BitmapObject& bitmap);
+inline Surface SurfaceOf(BitmapObject& bitmap) {
+    return Surface{bitmap.pixels.Data(), bitmap.width, bitmap.height, bitmap.bitsPerPixel};
+}
 // The surface for a call that sets every pixel of `covered` before reading
 // any: a fresh bitmap's pending zeros are not written when `covered` holds
 // the whole bitmap.
-Surface SurfaceToOverwrite(BitmapObject& bitmap, const RECT& covered);
+inline Surface SurfaceToOverwrite(BitmapObject& bitmap, const RECT& covered) {
+    const bool whole = covered.left <= 0 && covered.top <= 0 && covered.right >= bitmap.width &&
+                       covered.bottom >= bitmap.height;
+    if (!whole) return SurfaceOf(bitmap);
+    return Surface{bitmap.pixels.DataToOverwrite(), bitmap.width, bitmap.height, bitmap.bitsPerPixel};
+}
 
-// The stored value of a colour on this surface: 0xXXRRGGBB for 32 bpp; for
-// a monochrome bitmap the nearer of black (0) and white (1).
-std::uint32_t StoredValue(const Surface& s, COLORREF color);
+// The stored value of a colour on a surface of the given depth:
+// 0xXXRRGGBB for 32 bpp; for a monochrome bitmap the nearer of black (0)
+// and white (1), by squared distance: white from a component sum of 383.
+inline std::uint32_t StoredValue(int bitsPerPixel, COLORREF color) {
+    if (bitsPerPixel == 1) {
+        const std::uint32_t sum = (color & 0xFFu) + ((color >> 8) & 0xFFu) + ((color >> 16) & 0xFFu);
+        return sum >= 383 ? 1u : 0u;
+    }
+    return PixelFromColor(color & 0x00FFFFFFu);
+}
+inline std::uint32_t StoredValue(const Surface& s, COLORREF color) {
+    return StoredValue(s.bitsPerPixel, color);
+}
 COLORREF ColorOfStored(const Surface& s, std::uint32_t value);
-PixelOp CopyOp(const Surface& s, COLORREF color);
+inline PixelOp CopyOp(const Surface& s, COLORREF color) { return PixelOp{0, StoredValue(s, color)}; }
 PixelOp InvertOp(const Surface& s);
 
 // True when every value lies in device space (|v| <= kMaxCoordinate).
@@ -58,14 +76,22 @@ inline bool InDeviceSpace(std::initializer_list<std::int64_t> values) {
 inline bool InDeviceSpace(const RECT& r) { return InDeviceSpace({r.left, r.top, r.right, r.bottom}); }
 
 // Intersection of two rectangles; false when it is empty.
-bool Intersect(const RECT& a, const RECT& b, RECT* out);
+inline bool Intersect(const RECT& a, const RECT& b, RECT* out) {
+    const RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                 std::min(a.bottom, b.bottom)};
+    *out = r;
+    return r.left < r.right && r.top < r.bottom;
+}
 
 // ---- kernels over clipped input ----------------------------------------------
 void SpanClipped(const Surface& s, int y, int x0, int x1, PixelOp op);  // x0 < x1
 void RectClipped(const Surface& s, const RECT& r, PixelOp op);          // non-empty, inside
 
 // A rectangle in device coordinates: clipped here, then filled.
-void FillDeviceRect(const Surface& s, const RECT& r, PixelOp op);
+inline void FillDeviceRect(const Surface& s, const RECT& r, PixelOp op) {
+    RECT clipped;
+    if (Intersect(r, s.Bounds(), &clipped)) RectClipped(s, clipped, op);
+}
 
 // One-pixel line from a to b, b itself not painted, with the Bresenham
 // stepping and octant bias of GDI. Clips analytically, then steps.

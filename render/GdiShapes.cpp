@@ -113,6 +113,21 @@ void ThinPolyline(const Surface& s, const POINT* points, int count, PixelOp op) 
     for (int i = 0; i < count; ++i) ThinLine(s, points[i], points[(i + 1) % count], op);
 }
 
+// FrameRect with a brush of the given colour.
+int FrameWith(const DrawTarget& t, const RECT& rect, COLORREF colour) {
+    if (!InDeviceSpace(rect)) return 0;
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return 0;
+    const Surface s = SurfaceOf(*t.bitmap);
+    const PixelOp op = CopyOp(s, colour);
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    PatFill(s, rect.left, rect.top, 1, h, op);          // left edge
+    PatFill(s, rect.right - 1, rect.top, 1, h, op);     // right edge
+    PatFill(s, rect.left, rect.top, w, 1, op);          // top edge
+    PatFill(s, rect.left, rect.bottom - 1, w, 1, op);   // bottom edge
+    return 1;
+}
+
 // LineTo from the context's position with the given pen.
 bool LineWith(const DrawTarget& t, const PenState& pen, POINT to) {
     const POINT from = t.dc->position;
@@ -141,8 +156,7 @@ bool RectangleWith(const DrawTarget& t, const PenState& pen, std::optional<COLOR
     --r.bottom;
 
     if (pen.width <= 1 && brush && r.left < r.right && r.top < r.bottom &&
-        StoredValue(Surface{nullptr, 0, 0, t.bitmap->bitsPerPixel}, pen.color) ==
-            StoredValue(Surface{nullptr, 0, 0, t.bitmap->bitsPerPixel}, *brush)) {
+        StoredValue(t.bitmap->bitsPerPixel, pen.color) == StoredValue(t.bitmap->bitsPerPixel, *brush)) {
         // Outline and interior in one colour: the whole rectangle, in one
         // fill. (A rectangle one pixel wide or high leaves out its outline's
         // corner, so it takes the general path.)
@@ -255,43 +269,47 @@ bool RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidt
 }
 
 // ---- one statement with objects of its own ------------------------------------
+// The pen and brush of a statement are made without a slot (MakeTransient):
+// they are selected, used and deleted within the call, so the statement
+// draws exactly what the separate calls draw and leaves the table as they
+// leave it.
 
 bool LineWithNewPen(HDC dc, int penStyle, int penWidth, COLORREF colour, POINT from, POINT to) {
     DrawTarget t;
     t.dc = FindDc(dc.id);
     if (t.dc == nullptr) return false;
-    const HPEN pen = CreatePen(penStyle, penWidth, colour);
-    const PenState state = pen ? PenFrom(FindPen(pen.id)) : PenOf(*t.dc);
+    const std::optional<PenObject> pen = MakePen(penStyle, penWidth, colour);
+    const bool made = pen && Table().MakeTransient(1) == 1;
+    const PenState state = made ? PenFrom(&*pen) : PenOf(*t.dc);
     t.dc->position = from;
     t.bitmap = FindBitmap(t.dc->bitmap);
-    const bool drawn = t.bitmap != nullptr && LineWith(t, state, to);
-    if (pen) DeleteObject(pen);
-    return drawn;
+    return t.bitmap != nullptr && LineWith(t, state, to);
 }
 
 bool RectangleWithNewPenAndBrush(HDC dc, int penStyle, int penWidth, COLORREF penColour,
                                  COLORREF brushColour, const RECT& rect, int cornerDiameter) {
     DrawTarget t;
     if (!Resolve(dc, &t)) return false;
-    const HPEN pen = CreatePen(penStyle, penWidth, penColour);
-    HBRUSH brush;
-    try {
-        brush = CreateSolidBrush(brushColour);
-    } catch (...) {
-        if (pen) DeleteObject(pen);
-        throw;
+    const std::optional<PenObject> pen = MakePen(penStyle, penWidth, penColour);
+    // The pen is made first, then the brush.
+    const int made = Table().MakeTransient(pen ? 2 : 1);
+    const bool penMade = pen && made >= 1;
+    const bool brushMade = made == (pen ? 2 : 1);
+    const PenState penState = penMade ? PenFrom(&*pen) : PenOf(*t.dc);
+    const std::optional<COLORREF> brush =
+        brushMade ? std::optional<COLORREF>(brushColour & 0x00FFFFFFu) : BrushOf(*t.dc);
+    if (cornerDiameter != 0) {
+        return RoundRectWith(t, penState, brush, rect.left, rect.top, rect.right, rect.bottom,
+                             cornerDiameter, cornerDiameter);
     }
-    const PenState penState = pen ? PenFrom(FindPen(pen.id)) : PenOf(*t.dc);
-    const std::optional<COLORREF> brushState =
-        brush ? std::optional<COLORREF>(FindBrush(brush.id)->color) : BrushOf(*t.dc);
-    const bool drawn =
-        cornerDiameter != 0
-            ? RoundRectWith(t, penState, brushState, rect.left, rect.top, rect.right, rect.bottom,
-                            cornerDiameter, cornerDiameter)
-            : RectangleWith(t, penState, brushState, rect.left, rect.top, rect.right, rect.bottom);
-    if (brush) DeleteObject(brush);
-    if (pen) DeleteObject(pen);
-    return drawn;
+    return RectangleWith(t, penState, brush, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+int FrameRectWithNewBrush(HDC dc, const RECT& rect, COLORREF colour) {
+    if (Table().MakeTransient(1) != 1) return 0;  // FrameRect with no brush draws nothing
+    DrawTarget t;
+    if (!Resolve(dc, &t)) return 0;
+    return FrameWith(t, rect, colour & 0x00FFFFFFu);
 }
 
 int FillRect(HDC dc, const RECT& rect, HBRUSH brush) {
@@ -307,17 +325,8 @@ int FillRect(HDC dc, const RECT& rect, HBRUSH brush) {
 int FrameRect(HDC dc, const RECT& rect, HBRUSH brush) {
     DrawTarget t;
     const BrushObject* b = FindBrush(brush.id);
-    if (b == nullptr || !Resolve(dc, &t) || !InDeviceSpace(rect)) return 0;
-    if (rect.right <= rect.left || rect.bottom <= rect.top) return 0;
-    const Surface s = SurfaceOf(*t.bitmap);
-    const PixelOp op = CopyOp(s, b->color);
-    const int w = rect.right - rect.left;
-    const int h = rect.bottom - rect.top;
-    PatFill(s, rect.left, rect.top, 1, h, op);          // left edge
-    PatFill(s, rect.right - 1, rect.top, 1, h, op);     // right edge
-    PatFill(s, rect.left, rect.top, w, 1, op);          // top edge
-    PatFill(s, rect.left, rect.bottom - 1, w, 1, op);   // bottom edge
-    return 1;
+    if (b == nullptr || !Resolve(dc, &t)) return 0;
+    return FrameWith(t, rect, b->color);
 }
 
 bool SetPixelV(HDC dc, int x, int y, COLORREF color) {

@@ -16,9 +16,7 @@ void Painter::DrawRectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, s
 
 void Painter::FrameRectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                              gdi::COLORREF colour) {
-    const gdi::HBRUSH brush = gdi::CreateSolidBrush(colour);
-    gdi::FrameRect(m_MemDC, gdi::RECT{x1, y1, x2, y2}, brush);
-    gdi::DeleteObject(brush);
+    gdi::FrameRectWithNewBrush(m_MemDC, gdi::RECT{x1, y1, x2, y2}, colour);
 }
 
 }  // namespace vemmix

@@ -4,8 +4,7 @@
 // it created, so no drawing object outlives the call. A failed creation
 // selects nothing (the surface ignores the null handle) and the selection
 // is still restored. The surface does each statement in one call
-// (LineWithNewPen, RectangleWithNewPenAndBrush), looking its context up
-// once.
+// (LineWithNewPen, RectangleWithNewPenAndBrush, FrameRectWithNewBrush).
 #pragma once
 
 #include <cstdint>
