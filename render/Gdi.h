@@ -99,6 +99,13 @@ bool RectangleWithNewPenAndBrush(HDC dc, int penStyle, int penWidth, COLORREF pe
                                  COLORREF brushColour, const RECT& rect, int cornerDiameter);
 // CreateSolidBrush, FrameRect with it, DeleteObject.
 int FrameRectWithNewBrush(HDC dc, const RECT& rect, COLORREF colour);
+// A run of statements "one-pixel solid line from (x1, y) to (x2, y)", one
+// per row, in order, each with its pen: the rows of a gradient.
+struct RowLine {
+    std::int32_t y = 0;
+    COLORREF colour = 0;
+};
+void RowsWithNewPens(HDC dc, int x1, int x2, std::span<const RowLine> rows);
 
 // ---- block transfers ------------------------------------------------------
 constexpr DWORD SRCCOPY = 0x00CC0020;

@@ -126,7 +126,7 @@ std::size_t ObjectTable::Count(const ObjectKind* kind) const {
     return n;
 }
 
-int ObjectTable::MakeTransient(int wanted) {
+int ObjectTable::MakeTransientGrowing(int wanted) {
     // The first objects would take the free slots at the back of the list
     // and, deleted last-made-first, put them back where they were.
     const std::size_t fromFree = std::min(m_Free.size(), static_cast<std::size_t>(wanted));

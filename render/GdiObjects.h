@@ -168,7 +168,9 @@ public:
     // there are free slots, the table growing for the rest as separate
     // creations would (and keeping the new slots free, as their deletion
     // would) until it is full.
-    int MakeTransient(int wanted);
+    int MakeTransient(int wanted) {
+        return m_Free.size() >= static_cast<std::size_t>(wanted) ? wanted : MakeTransientGrowing(wanted);
+    }
     const StockIds& Stock() const { return m_Stock; }
 
     // Pixel memory of deleted bitmaps kept for the next ones.
@@ -178,6 +180,7 @@ public:
 private:
     ObjectTable();
     Slot* Reserve(ObjectKind kind, bool stock, bool screen, std::uint32_t* id);
+    int MakeTransientGrowing(int wanted);
 
     static constexpr std::uint32_t kIndexBits = 24;
     static constexpr std::uint32_t kIndexMask = (1u << kIndexBits) - 1;

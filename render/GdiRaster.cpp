@@ -128,31 +128,10 @@ std::int64_t FirstTrue(std::int64_t lo, std::int64_t hi, Pred pred) {
 }  // namespace
 
 void ThinLine(const Surface& s, POINT a, POINT b, PixelOp op) {
+    if (AxisLine(s, a, b, op)) return;
     if (std::max(a.x, b.x) < 0 || std::min(a.x, b.x) >= s.width || std::max(a.y, b.y) < 0 ||
         std::min(a.y, b.y) >= s.height) {
         return;  // wholly beside the surface
-    }
-    if (a.y == b.y) {
-        // Drawn from the start towards the end, end excluded: reversed, the
-        // span moves one pixel right.
-        int x0 = a.x, x1 = b.x;
-        if (x0 > x1) {
-            const int t = x0 + 1;
-            x0 = x1 + 1;
-            x1 = t;
-        }
-        FillDeviceRect(s, RECT{x0, a.y, x1, a.y + 1}, op);
-        return;
-    }
-    if (a.x == b.x) {
-        int y0 = a.y, y1 = b.y;
-        if (y0 > y1) {
-            const int t = y0 + 1;
-            y0 = y1 + 1;
-            y1 = t;
-        }
-        FillDeviceRect(s, RECT{a.x, y0, a.x + 1, y1}, op);
-        return;
     }
 
     const std::int64_t dx = static_cast<std::int64_t>(b.x) - a.x;

@@ -97,6 +97,24 @@ inline void FillDeviceRect(const Surface& s, const RECT& r, PixelOp op) {
 // stepping and octant bias of GDI. Clips analytically, then steps.
 void ThinLine(const Surface& s, POINT a, POINT b, PixelOp op);
 
+// ThinLine's horizontal and vertical cases, the rows and edges of every
+// face: a one-pixel span or column. False for any other line.
+inline bool AxisLine(const Surface& s, POINT a, POINT b, PixelOp op) {
+    // Drawn from the start towards the end, end excluded: reversed, the
+    // run moves one pixel right (or down).
+    if (a.y == b.y) {
+        const RECT run = a.x <= b.x ? RECT{a.x, a.y, b.x, a.y + 1} : RECT{b.x + 1, a.y, a.x + 1, a.y + 1};
+        FillDeviceRect(s, run, op);
+        return true;
+    }
+    if (a.x == b.x) {
+        const RECT run = a.y <= b.y ? RECT{a.x, a.y, a.x + 1, b.y} : RECT{a.x, b.y + 1, a.x + 1, a.y + 1};
+        FillDeviceRect(s, run, op);
+        return true;
+    }
+    return false;
+}
+
 // ---- painting shapes made of pieces -----------------------------------------
 // Paints the pieces of a shape (spans, rectangles, polygons) straight onto
 // the surface, each clipped to a box. Every op of a pen or a brush copies

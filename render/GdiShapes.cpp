@@ -136,7 +136,7 @@ bool LineWith(const DrawTarget& t, const PenState& pen, POINT to) {
     const Surface s = SurfaceOf(*t.bitmap);
     const PixelOp op = CopyOp(s, pen.color);
     if (pen.width <= 1) {
-        ThinLine(s, from, to, op);
+        if (!AxisLine(s, from, to, op)) ThinLine(s, from, to, op);
         return true;
     }
     const POINT points[2] = {from, to};
@@ -303,6 +303,21 @@ bool RectangleWithNewPenAndBrush(HDC dc, int penStyle, int penWidth, COLORREF pe
                              cornerDiameter, cornerDiameter);
     }
     return RectangleWith(t, penState, brush, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void RowsWithNewPens(HDC dc, int x1, int x2, std::span<const RowLine> rows) {
+    // LineWithNewPen row by row, the context looked up once: nothing
+    // between the rows can change it.
+    DrawTarget t;
+    t.dc = FindDc(dc.id);
+    if (t.dc == nullptr) return;
+    t.bitmap = FindBitmap(t.dc->bitmap);
+    for (const RowLine& row : rows) {
+        const bool made = Table().MakeTransient(1) == 1;
+        const PenState pen = made ? PenState{PS_SOLID, 1, row.colour & 0x00FFFFFFu} : PenOf(*t.dc);
+        t.dc->position = POINT{x1, row.y};
+        if (t.bitmap != nullptr) LineWith(t, pen, POINT{x2, row.y});
+    }
 }
 
 int FrameRectWithNewBrush(HDC dc, const RECT& rect, COLORREF colour) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "render/Gdi.h"
 
@@ -33,6 +34,10 @@ public:
                         gdi::COLORREF colour);
     void SetPixel(std::int32_t x, std::int32_t y, gdi::COLORREF colour) {
         gdi::SetPixelV(m_MemDC, x, y, colour);
+    }
+    // DrawLine(x1, row.y, x2, row.y, 1, row.colour) for each row, in order.
+    void DrawRows(std::int32_t x1, std::int32_t x2, std::span<const gdi::RowLine> rows) {
+        gdi::RowsWithNewPens(m_MemDC, x1, x2, rows);
     }
 
 private:
