@@ -180,6 +180,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
+            if (run.error_occurred) m_Failed = true;
             // Every repetition, or with --benchmark_report_aggregates_only
             // the "min" statistic (the fastest repetition).
             const bool wanted = run.run_type == Run::RT_Iteration || run.aggregate_name == "min";
@@ -199,6 +200,8 @@ public:
         ConsoleReporter::Finalize();
         PrintTable();
     }
+
+    bool Failed() const { return m_Failed; }
 
 private:
     const Measured* Find(const std::string& name) const {
@@ -275,6 +278,7 @@ private:
     }
 
     bool m_Markdown;
+    bool m_Failed = false;
     std::map<std::string, Measured> m_Results;
     std::vector<std::string> m_Order;
 };
@@ -371,5 +375,5 @@ int main(int argc, char** argv) {
     SummaryReporter reporter(markdown);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return 0;
+    return reporter.Failed() ? 1 : 0;
 }

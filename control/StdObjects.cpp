@@ -7,6 +7,7 @@
 
 #include "base/Limits.h"
 #include "base/Units.h"
+#include "render/Gdi.h"
 
 namespace vemmix {
 
@@ -118,16 +119,11 @@ PictureRef MakeBitmapPicture(int width, int height, std::span<const std::uint32_
     if (!AcceptableSize(width, height)) return nullptr;
     const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (pixels.size() != count) return nullptr;
-    gdi::HBITMAP bitmap = gdi::CreateBitmap(width, height, 1, 32, pixels.data());
-    if (!bitmap) return nullptr;
     // The surface's 32-bit layout 0xXXRRGGBB is the caller's 0x00RRGGBB;
-    // only a stray high byte (an inverted pixel of a window image, say)
-    // needs clearing, so the copy is looked at once and changed only then.
-    const std::span<std::uint32_t> copied = gdi::GetBitmapPixels(bitmap).pixels;
-    std::uint32_t highBytes = 0;
-    for (const std::uint32_t p : copied) highBytes |= p;
-    if (highBytes >> 24)
-        for (std::uint32_t& p : copied) p &= 0x00FFFFFFu;
+    // a stray high byte (an inverted pixel of a window image, say) is
+    // cleared as the pixels are copied.
+    gdi::HBITMAP bitmap = gdi::CreateBitmapOfColors(width, height, pixels.data());
+    if (!bitmap) return nullptr;
     auto picture = std::make_shared<StdPicture>();
     picture->type = PictureType::Bitmap;
     picture->bitmap = bitmap;

@@ -128,6 +128,11 @@ bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
 bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                 int sourceY, int sourceWidth, int sourceHeight, DWORD rop);
 
+// CreateBitmap(width, height, 1, 32, pixels) for pixels that stand for
+// colours, 0x00RRGGBB: a high byte set in `pixels` (an inverted pixel, say)
+// is cleared in the copy, in the same pass.
+HBITMAP CreateBitmapOfColors(int width, int height, const std::uint32_t* pixels);
+
 // ---- bitmap information and pixel arrays ----------------------------------
 struct BITMAP {
     std::int32_t bmType = 0;

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "render/GdiObjects.h"
+#include "render/GdiRaster.h"
 
 namespace vemmix::gdi {
 namespace detail {
@@ -360,6 +361,16 @@ HBITMAP CreateBitmap(int width, int height, unsigned planes, unsigned bitsPerPix
             for (int x = 0; x < width; ++x) out[x] = (row[x >> 3] >> (7 - (x & 7))) & 1u;
         }
     }
+    return h;
+}
+
+HBITMAP CreateBitmapOfColors(int width, int height, const std::uint32_t* pixels) {
+    if (width == 0 || height == 0) return HBITMAP{Stock().bitmap};
+    if (!ValidBitmapSize(width, height) || pixels == nullptr) return {};
+    const HBITMAP h = NewBitmap(width, height, 32);
+    if (!h) return h;
+    BitmapObject& b = *FindBitmap(h.id);
+    CopyWithoutHighBytes(b.pixels.DataToOverwrite(), pixels, b.pixels.Count());
     return h;
 }
 

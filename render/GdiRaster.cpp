@@ -59,8 +59,36 @@ void FillValue(std::uint32_t* p, int count, std::uint32_t value) {
     if (i < count) p[i] = value;
 }
 
+VEMMIX_PIXEL_KERNEL
+void CopyColors(std::uint32_t* dest, const std::uint32_t* source, std::size_t count) {
+    std::size_t i = 0;
+#if defined(__GNUC__)
+    const PixelBlock mask = {0x00FFFFFFu, 0x00FFFFFFu, 0x00FFFFFFu, 0x00FFFFFFu,
+                             0x00FFFFFFu, 0x00FFFFFFu, 0x00FFFFFFu, 0x00FFFFFFu};
+    for (; i + 8 <= count; i += 8) {
+        PixelBlock block;
+        std::memcpy(&block, source + i, sizeof block);
+        block &= mask;
+        std::memcpy(dest + i, &block, sizeof block);
+    }
+#endif
+    for (; i < count; ++i) dest[i] = source[i] & 0x00FFFFFFu;
+}
+
+}  // namespace
+
+void CopyWithoutHighBytes(std::uint32_t* dest, const std::uint32_t* source, std::size_t count) {
+    CopyColors(dest, source, count);
+}
+
+namespace {
+
+// Runs this short (an edge, a pen's cap) cost less pixel by pixel than a
+// call to the block fill.
+constexpr int kShortRun = 8;
+
 void FillRun(std::uint32_t* p, int count, PixelOp op) {
-    if (op.andMask == 0) {
+    if (op.andMask == 0 && count > kShortRun) {
         FillValue(p, count, op.xorMask);
     } else {
         for (int i = 0; i < count; ++i) p[i] = (p[i] & op.andMask) ^ op.xorMask;
@@ -79,9 +107,11 @@ void RectClipped(const Surface& s, const RECT& r, PixelOp op) {
     if (width == s.width) {
         // whole rows: one run
         FillRun(p, width * (r.bottom - r.top), op);
-    } else if (width == 1) {
-        // a column: down the rows
-        for (int y = r.top; y < r.bottom; ++y, p += s.width) *p = (*p & op.andMask) ^ op.xorMask;
+    } else if (width <= kShortRun) {
+        // a column or a few: down the rows
+        for (int y = r.top; y < r.bottom; ++y, p += s.width) {
+            for (int x = 0; x < width; ++x) p[x] = (p[x] & op.andMask) ^ op.xorMask;
+        }
     } else {
         for (int y = r.top; y < r.bottom; ++y, p += s.width) FillRun(p, width, op);
     }
@@ -360,7 +390,7 @@ class RoundCap {
 public:
     explicit RoundCap(int penWidth)
         : m_Top(-(penWidth / 2)), m_Size((penWidth + 1) / 2 + 1 + penWidth / 2),
-          m_Rows(static_cast<std::size_t>(m_Size), Span{}) {
+          m_Rows(static_cast<std::size_t>(m_Size), Span{0, 0}) {
         const int far = (penWidth + 1) / 2 + 1;
         const int size = m_Size;
         ForEachRoundRectRow(m_Top, m_Top, far, far, size, size, std::numeric_limits<int>::min(),
@@ -383,8 +413,8 @@ public:
 
 private:
     struct Span {
-        int x0 = 0;
-        int x1 = 0;  // x0 >= x1: the row is empty
+        int x0;
+        int x1;  // x0 >= x1: the row is empty
     };
     int m_Top;
     int m_Size;

@@ -84,6 +84,8 @@ inline bool Intersect(const RECT& a, const RECT& b, RECT* out) {
 }
 
 // ---- kernels over clipped input ----------------------------------------------
+// dest[i] = source[i] with the high byte cleared: a colour copy of pixels.
+void CopyWithoutHighBytes(std::uint32_t* dest, const std::uint32_t* source, std::size_t count);
 void SpanClipped(const Surface& s, int y, int x0, int x1, PixelOp op);  // x0 < x1
 void RectClipped(const Surface& s, const RECT& r, PixelOp op);          // non-empty, inside
 
