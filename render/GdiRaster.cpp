@@ -107,8 +107,11 @@ void RectClipped(const Surface& s, const RECT& r, PixelOp op) {
     if (width == s.width) {
         // whole rows: one run
         FillRun(p, width * (r.bottom - r.top), op);
+    } else if (width == 1 && op.andMask == 0) {
+        // a column of one colour
+        for (int y = r.top; y < r.bottom; ++y, p += s.width) *p = op.xorMask;
     } else if (width <= kShortRun) {
-        // a column or a few: down the rows
+        // a few columns: down the rows
         for (int y = r.top; y < r.bottom; ++y, p += s.width) {
             for (int x = 0; x < width; ++x) p[x] = (p[x] & op.andMask) ^ op.xorMask;
         }
