@@ -312,11 +312,28 @@ void RowsWithNewPens(HDC dc, int x1, int x2, std::span<const RowLine> rows) {
     t.dc = FindDc(dc.id);
     if (t.dc == nullptr) return;
     t.bitmap = FindBitmap(t.dc->bitmap);
+    if (t.bitmap == nullptr) {
+        // MoveToEx alone takes effect on each row
+        if (!rows.empty()) t.dc->position = POINT{x1, rows.back().y};
+        return;
+    }
+    // The columns every row with its own one-pixel pen covers, as
+    // AxisLine lays them out, clipped to the bitmap once.
+    const Surface s = SurfaceOf(*t.bitmap);
+    const bool columnsInSpace = InDeviceSpace({x1, x2});
+    const int left = std::max(x1 <= x2 ? x1 : x2 + 1, 0);
+    const int right = std::min(x1 <= x2 ? x2 : x1 + 1, s.width);
     for (const RowLine& row : rows) {
-        const bool made = Table().MakeTransient(1) == 1;
-        const PenState pen = made ? PenState{PS_SOLID, 1, row.colour & 0x00FFFFFFu} : PenOf(*t.dc);
-        t.dc->position = POINT{x1, row.y};
-        if (t.bitmap != nullptr) LineWith(t, pen, POINT{x2, row.y});
+        if (Table().MakeTransient(1) != 1) {
+            // no pen of its own: the context's pen draws the row
+            t.dc->position = POINT{x1, row.y};
+            LineWith(t, PenOf(*t.dc), POINT{x2, row.y});
+            continue;
+        }
+        t.dc->position = POINT{x2, row.y};
+        if (!columnsInSpace || !InDeviceSpace({row.y}) || row.y < 0 || row.y >= s.height || left >= right)
+            continue;
+        SpanClipped(s, row.y, left, right, CopyOp(s, row.colour));
     }
 }
 
