@@ -260,20 +260,6 @@ void ReleaseSelections(DcObject& d) {
 
 // ---- pens, brushes ----------------------------------------------------------
 
-namespace detail {
-
-std::optional<PenObject> MakePen(int style, int width, COLORREF color) {
-    if (style != PS_SOLID && style != PS_INSIDEFRAME) return std::nullopt;
-    // A negative width is taken as its magnitude, 0 as a one-pixel pen; the
-    // most negative int has none, and is as unusable as the largest.
-    if (width < 0) {
-        width = width == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -width;
-    }
-    return PenObject{style, width, color & 0x00FFFFFFu};
-}
-
-}  // namespace detail
-
 HPEN CreatePen(int style, int width, COLORREF color) {
     const std::optional<PenObject> pen = MakePen(style, width, color);
     return pen ? HPEN{Table().Add(ObjectKind::Pen, *pen)} : HPEN{};

@@ -67,7 +67,13 @@ struct PenObject {
 };
 
 // The pen CreatePen makes of its arguments; none for a style it refuses.
-std::optional<PenObject> MakePen(int style, int width, COLORREF color);
+// A negative width is taken as its magnitude, 0 as a one-pixel pen; the
+// most negative int has none, and is as unusable as the largest.
+inline std::optional<PenObject> MakePen(int style, int width, COLORREF color) {
+    if (style != PS_SOLID && style != PS_INSIDEFRAME) return std::nullopt;
+    if (width < 0) width = width == INT32_MIN ? INT32_MAX : -width;
+    return PenObject{style, width, color & 0x00FFFFFFu};
+}
 
 struct BrushObject {
     COLORREF color = 0;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace vemmix::gdi::detail {
 
@@ -107,9 +108,11 @@ void RectClipped(const Surface& s, const RECT& r, PixelOp op) {
     if (width == s.width) {
         // whole rows: one run
         FillRun(p, width * (r.bottom - r.top), op);
-    } else if (width == 1 && op.andMask == 0) {
-        // a column of one colour
-        for (int y = r.top; y < r.bottom; ++y, p += s.width) *p = op.xorMask;
+    } else if (width <= kShortRun && op.andMask == 0) {
+        // a column or a few of one colour
+        for (int y = r.top; y < r.bottom; ++y, p += s.width) {
+            for (int x = 0; x < width; ++x) p[x] = op.xorMask;
+        }
     } else if (width <= kShortRun) {
         // a few columns: down the rows
         for (int y = r.top; y < r.bottom; ++y, p += s.width) {
@@ -424,6 +427,18 @@ private:
     SmallBuffer<Span, 64> m_Rows;
 };
 
+// The caps of the pen widths a face uses are worked out once, then kept
+// for the life of the program (never destroyed, so drawing at exit finds
+// them); wider pens get theirs for the one call.
+constexpr int kKeptCaps = 16;
+
+const RoundCap& KeptCap(int penWidth) {
+    static RoundCap* kept[kKeptCaps] = {};
+    RoundCap*& cap = kept[penWidth];
+    if (cap == nullptr) cap = new RoundCap(penWidth);
+    return *cap;
+}
+
 // The body of one segment: a rectangle when axis-aligned, otherwise the
 // quadrilateral through the end points offset by half the pen width across
 // the line, rounded so that the two halves add up to the full width.
@@ -481,7 +496,8 @@ void WidePenLines(SpanPainter& out, int penWidth, const POINT* points, int count
     // cannot reach the box are not built, so a huge outline around a small
     // bitmap costs little.
     const int reach = penWidth + 1;
-    const RoundCap cap(penWidth);
+    std::optional<RoundCap> own;
+    const RoundCap& cap = penWidth < kKeptCaps ? KeptCap(penWidth) : own.emplace(penWidth);
     if (!closed) {
         if (out.Reaches(points[0], points[0], reach)) cap.StampAt(out, points[0]);
         const POINT last = points[count - 1];
