@@ -4,17 +4,25 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 
 namespace vemmix {
 
 // The nearest integral value; NaN and the infinities come back unchanged.
+// It is floor(value) plus one when the rest is over a half, or exactly a
+// half with an odd floor; worked out in integers (no library call), since
+// every gradient row of a face rounds its ramp index.
 inline double RoundHalfEven(double value) {
-    const double down = std::floor(value);
-    const double rest = value - down;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(down, 2.0) != 0.0)) return down + 1.0;
-    return down;
+    // From 2^52 on every double is whole.
+    constexpr double kWhole = 4503599627370496.0;
+    if (!(std::fabs(value) < kWhole)) return value;
+    const auto truncated = static_cast<std::int64_t>(value);  // towards zero, exact here
+    const std::int64_t down = static_cast<double>(truncated) > value ? truncated - 1 : truncated;
+    const double rest = value - static_cast<double>(down);
+    if (rest > 0.5 || (rest == 0.5 && (down & 1) != 0)) return static_cast<double>(down + 1);
+    return value == 0.0 ? value : static_cast<double>(down);  // -0.0 stays -0.0, as floor keeps it
 }
 
 // The nearest value of an integer type; nothing when the value is not a

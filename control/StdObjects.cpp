@@ -9,6 +9,7 @@
 
 #include "base/Limits.h"
 #include "base/Units.h"
+#include "render/Gdi.h"
 
 namespace vemmix {
 
@@ -128,15 +129,9 @@ PictureRef MakeBitmapPicture(int width, int height, std::span<const std::uint32_
     const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (pixels.size() != count) return nullptr;
     // The surface's 32-bit layout 0xXXRRGGBB is the caller's 0x00RRGGBB;
-    // only a stray high byte needs clearing.
-    std::vector<std::uint32_t> cleared;
-    const void* bits = pixels.data();
-    if (std::any_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p >> 24; })) {
-        cleared.assign(pixels.begin(), pixels.end());
-        for (auto& p : cleared) p &= 0x00FFFFFFu;
-        bits = cleared.data();
-    }
-    gdi::HBITMAP bitmap = gdi::CreateBitmap(width, height, 1, 32, bits);
+    // a stray high byte (an inverted pixel of a window image, say) is
+    // cleared as the pixels are copied.
+    gdi::HBITMAP bitmap = gdi::CreateBitmapOfColors(width, height, pixels.data());
     if (!bitmap) return nullptr;
     auto picture = std::make_shared<StdPicture>();
     picture->type = PictureType::Bitmap;

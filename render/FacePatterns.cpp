@@ -13,14 +13,9 @@ namespace {
 constexpr std::int32_t kToggleMode = ecAppearanceMode::Toggle;
 constexpr std::int32_t kDropDownMode = ecAppearanceMode::DropDown;
 
-bool Fits32(std::int64_t v) {
-    return v >= std::numeric_limits<std::int32_t>::min() &&
-           v <= std::numeric_limits<std::int32_t>::max();
-}
-
 template <class... T>
 bool AllFit32(T... v) {
-    return (Fits32(v) && ...);
+    return (FitsInt32(v) && ...);
 }
 
 COLORREF PickFaceColor(const FaceState& s, const ColorCache& c, FaceKind kind) {
@@ -91,16 +86,24 @@ void FacePatterns::ComputeStep(std::int32_t k, std::int64_t divisor) {
     m_Step = static_cast<float>(static_cast<double>(k) / static_cast<double>(divisor));
 }
 
+void FacePatterns::DrawRun(std::int64_t x1, std::int64_t x2, const gdi::RowLine* rows, int count) {
+    if (count > 0)
+        m_Painter.DrawRows(static_cast<std::int32_t>(x1), static_cast<std::int32_t>(x2),
+                           std::span<const gdi::RowLine>(rows, static_cast<std::size_t>(count)));
+}
+
 void FacePatterns::ScanLineGradient(std::int64_t r0, std::int64_t a, std::int64_t b,
                                     std::int64_t x1, std::int64_t x2, std::int32_t k,
                                     std::int64_t divisor) {
     ComputeStep(k, divisor);
-    for (std::int64_t i = a; i <= b; ++i) Line(x1, r0 + i, x2, r0 + i, RAt(StepTimes(i)));
+    Rows(a, b, x1, x2, [r0](std::int64_t i) { return r0 + i; },
+         [this](std::int64_t i) { return RAt(StepTimes(i)); });
 }
 
 void FacePatterns::ReversedRows(std::int64_t r0, std::int64_t a, std::int64_t b,
                                 std::int64_t x1, std::int64_t x2) {
-    for (std::int64_t i = a; i <= b; ++i) Line(x1, r0 + i, x2, r0 + i, RAt(127.0 - StepTimes(i)));
+    Rows(a, b, x1, x2, [r0](std::int64_t i) { return r0 + i; },
+         [this](std::int64_t i) { return RAt(127.0 - StepTimes(i)); });
 }
 
 void FacePatterns::CornerStep(MaybeColor c) {

@@ -30,6 +30,9 @@ inline MaybeColor Shift(MaybeColor c, std::int16_t dR, std::int16_t dG, std::int
     return ShiftColor(*c, dR, dG, dB);
 }
 
+// A coordinate formed in 64 bits that a 32-bit statement can take.
+inline bool FitsInt32(std::int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
+
 // A term computed from 16-bit operands only; absent when it overflows.
 inline std::optional<std::int16_t> Int16(std::int32_t value) {
     if (value < INT16_MIN || value > INT16_MAX) return std::nullopt;
@@ -103,6 +106,28 @@ public:
     // The same rows with the index 127 - step x i, using the current step.
     void ReversedRows(std::int64_t r0, std::int64_t a, std::int64_t b, std::int64_t x1,
                       std::int64_t x2);
+    // For i = a to b, in order: Line(x1, row(i), x2, row(i), colour(i)).
+    // The statements go to the surface in runs, which draws them as one
+    // call each would.
+    template <class RowFn, class ColourFn>
+    void Rows(std::int64_t a, std::int64_t b, std::int64_t x1, std::int64_t x2, RowFn row,
+              ColourFn colour) {
+        if (!FitsInt32(x1) || !FitsInt32(x2)) return;  // every row is skipped
+        constexpr int kRun = 64;
+        gdi::RowLine run[kRun];
+        int n = 0;
+        for (std::int64_t i = a; i <= b; ++i) {
+            const std::int64_t y = row(i);
+            const MaybeColor c = colour(i);
+            if (!c || !FitsInt32(y)) continue;  // a skipped statement
+            run[n++] = gdi::RowLine{static_cast<std::int32_t>(y), *c};
+            if (n == kRun) {
+                DrawRun(x1, x2, run, n);
+                n = 0;
+            }
+        }
+        DrawRun(x1, x2, run, n);
+    }
 
     // ---- shared shapes -------------------------------------------------------
     //   T . . . . T      T  m_TransparentRGB
@@ -115,6 +140,8 @@ public:
     void SeparatorPair(MaybeColor a, MaybeColor b);
 
 private:
+    void DrawRun(std::int64_t x1, std::int64_t x2, const gdi::RowLine* rows, int count);
+
     const FaceState& m_State;
     ColorCache& m_Colors;
     const FaceGeometry m_Geometry;

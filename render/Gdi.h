@@ -84,6 +84,29 @@ bool SetPixelV(HDC dc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC dc, int x, int y);  // CLR_INVALID outside the bitmap
 bool DrawFocusRect(HDC dc, const RECT& rect);
 
+// ---- one statement with objects of its own ---------------------------------
+// A drawing statement of the primitives (render/Primitives.h) in one call:
+// it creates its pen (and brush), selects them, draws from `from` to `to`
+// (or the rectangle, rounded when cornerDiameter is not 0), restores the
+// selection and deletes what it created, with the context looked up once
+// and no table slot taken by objects nobody else can see.
+// Everything the separate calls do is done: an object that cannot be
+// created is not selected (the context's own draws instead, as a failed
+// SelectObject leaves it), the current position ends where LineTo leaves
+// it, and nothing created outlives the call.
+bool LineWithNewPen(HDC dc, int penStyle, int penWidth, COLORREF colour, POINT from, POINT to);
+bool RectangleWithNewPenAndBrush(HDC dc, int penStyle, int penWidth, COLORREF penColour,
+                                 COLORREF brushColour, const RECT& rect, int cornerDiameter);
+// CreateSolidBrush, FrameRect with it, DeleteObject.
+int FrameRectWithNewBrush(HDC dc, const RECT& rect, COLORREF colour);
+// A run of statements "one-pixel solid line from (x1, y) to (x2, y)", one
+// per row, in order, each with its pen: the rows of a gradient.
+struct RowLine {
+    std::int32_t y = 0;
+    COLORREF colour = 0;
+};
+void RowsWithNewPens(HDC dc, int x1, int x2, std::span<const RowLine> rows);
+
 // ---- block transfers ------------------------------------------------------
 constexpr DWORD SRCCOPY = 0x00CC0020;
 constexpr DWORD SRCPAINT = 0x00EE0086;
@@ -104,6 +127,11 @@ bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
 // Default stretch mode of a new memory context (BLACKONWHITE).
 bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                 int sourceY, int sourceWidth, int sourceHeight, DWORD rop);
+
+// CreateBitmap(width, height, 1, 32, pixels) for pixels that stand for
+// colours, 0x00RRGGBB: a high byte set in `pixels` (an inverted pixel, say)
+// is cleared in the copy, in the same pass.
+HBITMAP CreateBitmapOfColors(int width, int height, const std::uint32_t* pixels);
 
 // ---- bitmap information and pixel arrays ----------------------------------
 struct BITMAP {

@@ -40,9 +40,13 @@ RopMasks MakeRopMasks(DWORD rop, std::uint32_t pattern) {
     return m;
 }
 
+bool IsPlainCopy(const RopMasks& m) {
+    return m.andMask[0] == 0 && m.andMask[1] == 0 && m.xorMask[1] == ~0u && m.xorMask[0] == 0;
+}
+
 void ApplyRopRow(std::uint32_t* dest, const std::uint32_t* source, int count, const RopMasks& m,
                  std::uint32_t valueMask) {
-    if (m.andMask[0] == 0 && m.andMask[1] == 0 && m.xorMask[1] == ~0u && m.xorMask[0] == 0) {
+    if (IsPlainCopy(m)) {
         std::copy(source, source + count, dest);  // plain source copy
         return;
     }
@@ -186,6 +190,13 @@ bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int s
             return true;
         }
         const bool sameFormat = formats.sourceBits == formats.destBits;
+        if (sameFormat && IsPlainCopy(masks) && w == e.dest.width && w == e.source.width) {
+            // Whole rows of two bitmaps of one width (a repaint's bitmap to
+            // its window): one block.
+            const std::uint32_t* in = e.source.Row(r.top - oy);
+            std::copy(in, in + static_cast<std::ptrdiff_t>(w) * h, e.dest.Row(r.top));
+            return true;
+        }
         std::vector<std::uint32_t> scratch(sameFormat ? 0 : static_cast<std::size_t>(w));
         for (int row = 0; row < h; ++row) {
             const std::uint32_t* in = e.source.Row(r.top - oy + row) + (r.left - ox);

@@ -19,6 +19,8 @@ struct RopMasks {
 };
 
 RopMasks MakeRopMasks(DWORD rop, std::uint32_t pattern);
+// True when the operation copies the source (SRCCOPY).
+bool IsPlainCopy(const RopMasks& m);
 
 // dest[i] = rop(dest[i], source[i]); source already in the destination's format.
 void ApplyRopRow(std::uint32_t* dest, const std::uint32_t* source, int count, const RopMasks& m,

@@ -1,137 +1,182 @@
 // The object table: creation, selection, deletion and live counts of
 // contexts, bitmaps, pens, brushes, fonts and palettes, and the attributes
 // kept in a context.
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
-#include <deque>
 #include <limits>
 #include <variant>
 
 #include "render/GdiObjects.h"
+#include "render/GdiRaster.h"
 
 namespace vemmix::gdi {
 namespace detail {
 namespace {
 
-// An id is the slot index + 1 in the low 24 bits and the slot's generation in
-// the high 8, so a handle kept after deletion does not reach a new object
-// that reuses the slot.
-constexpr std::uint32_t kIndexBits = 24;
-constexpr std::uint32_t kIndexMask = (1u << kIndexBits) - 1;
-
 // Largest pixel count of one bitmap; a larger request fails as an
 // allocation failure would.
 constexpr std::int64_t kMaxBitmapPixels = std::int64_t{1} << 26;
 
-using Payload = std::variant<std::monostate, DcObject, BitmapObject, PenObject, BrushObject,
-                             FontObject, PaletteObject>;
-
-struct Slot {
-    ObjectKind kind = ObjectKind::DC;
-    std::uint8_t generation = 0;
-    bool live = false;
-    bool stock = false;
-    bool screen = false;
-    std::uint32_t selectCount = 0;  // pens, brushes, fonts, palettes: contexts holding it
-    Payload payload;
-};
-
-class ObjectTable {
-public:
-    ObjectTable() {
-        m_Stock.bitmap = Add(ObjectKind::Bitmap, MonoBitmap(1, 1), true);
-        m_Stock.pen = Add(ObjectKind::Pen, PenObject{PS_SOLID, 1, 0}, true);
-        m_Stock.brush = Add(ObjectKind::Brush, BrushObject{0x00FFFFFF}, true);
-        LOGFONT system;
-        system.lfHeight = 16;
-        system.lfWeight = 700;
-        std::memcpy(system.lfFaceName, "System", 7);
-        m_Stock.font = Add(ObjectKind::Font, FontObject{system, {}}, true);
-        m_Stock.palette = Add(ObjectKind::Palette, PaletteObject{}, true);
-    }
-
-    static BitmapObject MonoBitmap(int width, int height) {
-        BitmapObject b;
-        b.width = width;
-        b.height = height;
-        b.bitsPerPixel = 1;
-        b.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-        return b;
-    }
-
-    std::uint32_t Add(ObjectKind kind, Payload payload, bool stock = false, bool screen = false) {
-        std::size_t index;
-        if (!m_Free.empty()) {
-            index = m_Free.back();
-            m_Free.pop_back();
-        } else {
-            index = m_Slots.size();
-            if (index >= kIndexMask) return 0;
-            m_Slots.emplace_back();
-        }
-        Slot& s = m_Slots[index];
-        s.kind = kind;
-        s.live = true;
-        s.stock = stock;
-        s.screen = screen;
-        s.selectCount = 0;
-        s.payload = std::move(payload);
-        return (static_cast<std::uint32_t>(s.generation) << kIndexBits) |
-               static_cast<std::uint32_t>(index + 1);
-    }
-
-    Slot* Find(std::uint32_t id, ObjectKind kind) {
-        const std::uint32_t index = id & kIndexMask;
-        if (index == 0 || index > m_Slots.size()) return nullptr;
-        Slot& s = m_Slots[index - 1];
-        if (!s.live || s.kind != kind || s.generation != (id >> kIndexBits)) return nullptr;
-        return &s;
-    }
-
-    void Remove(std::uint32_t id) {
-        const std::size_t index = (id & kIndexMask) - 1;
-        Slot& s = m_Slots[index];
-        s.live = false;
-        s.payload = std::monostate{};
-        ++s.generation;
-        m_Free.push_back(index);
-    }
-
-    std::size_t Count(const ObjectKind* kind) const {
-        std::size_t n = 0;
-        for (const Slot& s : m_Slots) {
-            if (s.live && !s.stock && !s.screen && (kind == nullptr || s.kind == *kind)) ++n;
-        }
-        return n;
-    }
-
-    const StockIds& Stock() const { return m_Stock; }
-
-private:
-    std::deque<Slot> m_Slots;  // a deque keeps references stable while it grows
-    std::vector<std::size_t> m_Free;
-    StockIds m_Stock;
-};
-
-ObjectTable& Table() {
-    thread_local ObjectTable table;
-    return table;
-}
-
-template <typename T>
-T* FindAs(std::uint32_t id, ObjectKind kind) {
-    Slot* s = Table().Find(id, kind);
-    return s ? std::get_if<T>(&s->payload) : nullptr;
-}
+// The pixel pool: a few buffers of deleted bitmaps, each at most 1 MB, so
+// that what it holds stays small while a repaint's bitmap of the same size
+// as the last one costs no allocation.
+constexpr std::size_t kPoolBuffers = 4;
+constexpr std::size_t kPoolMaxPixels = std::size_t{1} << 18;
 
 }  // namespace
 
-DcObject* FindDc(std::uint32_t id) { return FindAs<DcObject>(id, ObjectKind::DC); }
-BitmapObject* FindBitmap(std::uint32_t id) { return FindAs<BitmapObject>(id, ObjectKind::Bitmap); }
-PenObject* FindPen(std::uint32_t id) { return FindAs<PenObject>(id, ObjectKind::Pen); }
-BrushObject* FindBrush(std::uint32_t id) { return FindAs<BrushObject>(id, ObjectKind::Brush); }
-FontObject* FindFont(std::uint32_t id) { return FindAs<FontObject>(id, ObjectKind::Font); }
-const StockIds& Stock() { return Table().Stock(); }
+// ---- pixel memory -------------------------------------------------------------
+
+BitmapPixels::BitmapPixels(std::size_t count) : BitmapPixels(Table(), count) {}
+
+BitmapPixels::BitmapPixels(ObjectTable& table, std::size_t count)
+    : m_Count(count), m_ZeroPending(true) {
+    m_Data = table.TakePixels(count, &m_Capacity);
+}
+
+BitmapPixels::BitmapPixels(BitmapPixels&& other) noexcept
+    : m_Data(other.m_Data), m_Count(other.m_Count), m_Capacity(other.m_Capacity),
+      m_ZeroPending(other.m_ZeroPending) {
+    other.m_Data = nullptr;
+    other.m_Count = other.m_Capacity = 0;
+}
+
+BitmapPixels& BitmapPixels::operator=(BitmapPixels&& other) noexcept {
+    if (this != &other) {
+        Release();
+        m_Data = other.m_Data;
+        m_Count = other.m_Count;
+        m_Capacity = other.m_Capacity;
+        m_ZeroPending = other.m_ZeroPending;
+        other.m_Data = nullptr;
+        other.m_Count = other.m_Capacity = 0;
+    }
+    return *this;
+}
+
+BitmapPixels::~BitmapPixels() { Release(); }
+
+void BitmapPixels::WriteZeros() {
+    std::fill_n(m_Data, m_Count, 0u);
+    m_ZeroPending = false;
+}
+
+void BitmapPixels::Release() {
+    if (m_Data != nullptr) Table().GivePixels(m_Data, m_Capacity);
+    m_Data = nullptr;
+}
+
+// ---- the table ------------------------------------------------------------------
+
+ObjectTable::ObjectTable() {
+    // The stock 1 x 1 monochrome bitmap, black pen, white brush, system
+    // font and default palette.
+    BitmapObject mono;
+    mono.width = mono.height = 1;
+    mono.bitsPerPixel = 1;
+    mono.pixels = BitmapPixels(*this, 1);
+    m_Stock.bitmap = Add(ObjectKind::Bitmap, std::move(mono), true);
+    m_Stock.pen = Add(ObjectKind::Pen, PenObject{PS_SOLID, 1, 0}, true);
+    m_Stock.brush = Add(ObjectKind::Brush, BrushObject{0x00FFFFFF}, true);
+    LOGFONT system;
+    system.lfHeight = 16;
+    system.lfWeight = 700;
+    std::memcpy(system.lfFaceName, "System", 7);
+    m_Stock.font = Add(ObjectKind::Font, FontObject{system, {}}, true);
+    m_Stock.palette = Add(ObjectKind::Palette, PaletteObject{}, true);
+}
+
+Slot* ObjectTable::Reserve(ObjectKind kind, bool stock, bool screen, std::uint32_t* id) {
+    std::uint32_t index;
+    if (!m_Free.empty()) {
+        index = m_Free.back();
+        m_Free.pop_back();
+    } else {
+        if (m_Count >= kIndexMask) return nullptr;
+        if ((m_Count >> kBlockBits) == m_Blocks.size())
+            m_Blocks.push_back(std::make_unique<Slot[]>(kBlockSize));
+        index = m_Count++;
+    }
+    Slot& s = m_Blocks[index >> kBlockBits][index & (kBlockSize - 1)];
+    s.kind = kind;
+    s.live = true;
+    s.stock = stock;
+    s.screen = screen;
+    s.selectCount = 0;
+    *id = (static_cast<std::uint32_t>(s.generation) << kIndexBits) | (index + 1);
+    return &s;
+}
+
+void ObjectTable::Remove(std::uint32_t id) {
+    const std::uint32_t index = (id & kIndexMask) - 1;
+    Slot& s = m_Blocks[index >> kBlockBits][index & (kBlockSize - 1)];
+    s.live = false;
+    s.payload = std::monostate{};
+    ++s.generation;
+    m_Free.push_back(index);
+}
+
+std::size_t ObjectTable::Count(const ObjectKind* kind) const {
+    std::size_t n = 0;
+    for (std::uint32_t i = 0; i < m_Count; ++i) {
+        const Slot& s = m_Blocks[i >> kBlockBits][i & (kBlockSize - 1)];
+        if (s.live && !s.stock && !s.screen && (kind == nullptr || s.kind == *kind)) ++n;
+    }
+    return n;
+}
+
+int ObjectTable::MakeTransientGrowing(int wanted) {
+    // The first objects would take the free slots at the back of the list
+    // and, deleted last-made-first, put them back where they were.
+    const std::size_t fromFree = std::min(m_Free.size(), static_cast<std::size_t>(wanted));
+    int made = static_cast<int>(fromFree);
+    if (made == wanted) return made;
+    // The others would grow the table, and their deletion would leave their
+    // new slots free just below those, the last made lowest.
+    m_Free.reserve(m_Free.size() + static_cast<std::size_t>(wanted - made));
+    while (made < wanted && m_Count < kIndexMask) {
+        if ((m_Count >> kBlockBits) == m_Blocks.size())
+            m_Blocks.push_back(std::make_unique<Slot[]>(kBlockSize));
+        const std::uint32_t index = m_Count++;
+        m_Blocks[index >> kBlockBits][index & (kBlockSize - 1)].generation = 1;  // made and deleted once
+        m_Free.insert(m_Free.end() - static_cast<std::ptrdiff_t>(fromFree), index);
+        ++made;
+    }
+    return made;
+}
+
+std::uint32_t* ObjectTable::TakePixels(std::size_t count, std::size_t* capacity) {
+    // The smallest pooled buffer that holds the pixels without wasting more
+    // than they need.
+    auto best = m_Pool.end();
+    for (auto it = m_Pool.begin(); it != m_Pool.end(); ++it) {
+        if (it->capacity >= count && it->capacity <= 2 * count + 64 &&
+            (best == m_Pool.end() || it->capacity < best->capacity))
+            best = it;
+    }
+    if (best != m_Pool.end()) {
+        std::uint32_t* data = best->data;
+        *capacity = best->capacity;
+        m_Pool.erase(best);
+        return data;
+    }
+    *capacity = std::max<std::size_t>(count, 1);
+    return new std::uint32_t[*capacity];
+}
+
+void ObjectTable::GivePixels(std::uint32_t* data, std::size_t capacity) {
+    if (capacity > kPoolMaxPixels) {
+        delete[] data;
+        return;
+    }
+    if (m_Pool.size() == kPoolBuffers) {
+        delete[] m_Pool.front().data;
+        m_Pool.erase(m_Pool.begin());
+    }
+    m_Pool.push_back(PooledPixels{data, capacity});
+}
 
 BitmapObject* SelectedBitmap(HDC dc) {
     DcObject* d = FindDc(dc.id);
@@ -180,7 +225,7 @@ HBITMAP NewBitmap(int width, int height, int bitsPerPixel) {
     b.width = width;
     b.height = height;
     b.bitsPerPixel = bitsPerPixel;
-    b.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    b.pixels = BitmapPixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     return HBITMAP{Table().Add(ObjectKind::Bitmap, std::move(b))};
 }
 
@@ -216,13 +261,8 @@ void ReleaseSelections(DcObject& d) {
 // ---- pens, brushes ----------------------------------------------------------
 
 HPEN CreatePen(int style, int width, COLORREF color) {
-    if (style != PS_SOLID && style != PS_INSIDEFRAME) return {};
-    // A negative width is taken as its magnitude, 0 as a one-pixel pen; the
-    // most negative int has none, and is as unusable as the largest.
-    if (width < 0) {
-        width = width == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -width;
-    }
-    return HPEN{Table().Add(ObjectKind::Pen, PenObject{style, width, color & 0x00FFFFFFu})};
+    const std::optional<PenObject> pen = MakePen(style, width, color);
+    return pen ? HPEN{Table().Add(ObjectKind::Pen, *pen)} : HPEN{};
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {
@@ -286,21 +326,37 @@ HBITMAP CreateBitmap(int width, int height, unsigned planes, unsigned bitsPerPix
     if (!h || bits == nullptr) return h;
     BitmapObject& b = *FindBitmap(h.id);
     const auto* bytes = static_cast<const std::uint8_t*>(bits);
+    std::uint32_t* pixels = b.pixels.DataToOverwrite();
     if (bitsPerPixel == 32) {
-        for (std::size_t i = 0; i < b.pixels.size(); ++i) {
-            const std::uint8_t* p = bytes + i * 4;
-            b.pixels[i] = std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) |
-                          (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
+        // Little-endian B, G, R, X bytes are the stored values themselves.
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(pixels, bytes, b.pixels.Count() * sizeof(std::uint32_t));
+        } else {
+            for (std::size_t i = 0; i < b.pixels.Count(); ++i) {
+                const std::uint8_t* p = bytes + i * 4;
+                pixels[i] = std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) |
+                            (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
+            }
         }
     } else {
         // Rows padded to 16 bits, most significant bit first.
         const std::size_t stride = static_cast<std::size_t>((width + 15) / 16) * 2;
         for (int y = 0; y < height; ++y) {
             const std::uint8_t* row = bytes + static_cast<std::size_t>(y) * stride;
-            std::uint32_t* out = &b.pixels[static_cast<std::size_t>(y) * width];
+            std::uint32_t* out = pixels + static_cast<std::size_t>(y) * width;
             for (int x = 0; x < width; ++x) out[x] = (row[x >> 3] >> (7 - (x & 7))) & 1u;
         }
     }
+    return h;
+}
+
+HBITMAP CreateBitmapOfColors(int width, int height, const std::uint32_t* pixels) {
+    if (width == 0 || height == 0) return HBITMAP{Stock().bitmap};
+    if (!ValidBitmapSize(width, height) || pixels == nullptr) return {};
+    const HBITMAP h = NewBitmap(width, height, 32);
+    if (!h) return h;
+    BitmapObject& b = *FindBitmap(h.id);
+    CopyWithoutHighBytes(b.pixels.DataToOverwrite(), pixels, b.pixels.Count());
     return h;
 }
 
@@ -416,7 +472,8 @@ int GetDeviceCaps(HDC dc, int index) {
 PixelView GetBitmapPixels(HBITMAP bitmap) {
     BitmapObject* b = FindBitmap(bitmap.id);
     if (b == nullptr) return {};
-    return PixelView{b->width, b->height, b->bitsPerPixel, std::span<std::uint32_t>(b->pixels)};
+    return PixelView{b->width, b->height, b->bitsPerPixel,
+                     std::span<std::uint32_t>(b->pixels.Data(), b->pixels.Count())};
 }
 
 HBITMAP GetCurrentBitmap(HDC dc) {

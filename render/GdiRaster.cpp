@@ -1,33 +1,20 @@
-// Pixel kernels of the drawing surface: spans, thin lines, coverage masks,
+// Pixel kernels of the drawing surface: spans, thin lines, shapes of pieces,
 // polygon scan conversion and wide pens.
 #include "render/GdiRaster.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace vemmix::gdi::detail {
-
-Surface SurfaceOf(BitmapObject& bitmap) {
-    return Surface{bitmap.pixels.data(), bitmap.width, bitmap.height, bitmap.bitsPerPixel};
-}
-
-std::uint32_t StoredValue(const Surface& s, COLORREF color) {
-    if (s.bitsPerPixel == 1) {
-        // Nearer of black and white by squared distance: white from a sum of 383.
-        const std::uint32_t sum = (color & 0xFFu) + ((color >> 8) & 0xFFu) + ((color >> 16) & 0xFFu);
-        return sum >= 383 ? 1u : 0u;
-    }
-    return PixelFromColor(color & 0x00FFFFFFu);
-}
 
 COLORREF ColorOfStored(const Surface& s, std::uint32_t value) {
     if (s.bitsPerPixel == 1) return value ? 0x00FFFFFFu : 0u;
     return ColorFromPixel(value) & 0x00FFFFFFu;
 }
-
-PixelOp CopyOp(const Surface& s, COLORREF color) { return PixelOp{0, StoredValue(s, color)}; }
 
 // Inversion flips the whole stored value, the unused high byte included,
 // as the raster operations do.
@@ -35,30 +22,105 @@ PixelOp InvertOp(const Surface& s) {
     return PixelOp{~0u, s.bitsPerPixel == 1 ? 1u : ~0u};
 }
 
-bool Intersect(const RECT& a, const RECT& b, RECT* out) {
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-           std::min(a.bottom, b.bottom)};
-    *out = r;
-    return r.left < r.right && r.top < r.bottom;
+namespace {
+
+// One value into `count` pixels: the fill under every face, gradient row
+// and copy op. GCC and Clang store eight pixels at once (one 32-byte store
+// on a processor with AVX2, chosen when the library loads; two 16-byte
+// stores elsewhere), which makes it as fast as memset; other compilers
+// store two at a time.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define VEMMIX_PIXEL_KERNEL __attribute__((target_clones("avx2", "default")))
+#endif
+#endif
+#ifndef VEMMIX_PIXEL_KERNEL
+#define VEMMIX_PIXEL_KERNEL
+#endif
+
+#if defined(__GNUC__)
+typedef std::uint32_t PixelBlock __attribute__((vector_size(32)));
+#endif
+
+VEMMIX_PIXEL_KERNEL
+void FillValue(std::uint32_t* p, int count, std::uint32_t value) {
+    int i = 0;
+#if defined(__GNUC__)
+    const PixelBlock block = {value, value, value, value, value, value, value, value};
+    for (; i + 32 <= count; i += 32) {
+        std::memcpy(p + i, &block, sizeof block);
+        std::memcpy(p + i + 8, &block, sizeof block);
+        std::memcpy(p + i + 16, &block, sizeof block);
+        std::memcpy(p + i + 24, &block, sizeof block);
+    }
+    for (; i + 8 <= count; i += 8) std::memcpy(p + i, &block, sizeof block);
+#endif
+    const std::uint64_t pair = value | (std::uint64_t{value} << 32);
+    for (; i + 2 <= count; i += 2) std::memcpy(p + i, &pair, sizeof pair);
+    if (i < count) p[i] = value;
 }
 
-void SpanClipped(const Surface& s, int y, int x0, int x1, PixelOp op) {
-    std::uint32_t* p = s.Row(y) + x0;
-    std::uint32_t* end = s.Row(y) + x1;
-    if (op.andMask == 0) {
-        std::fill(p, end, op.xorMask);
+VEMMIX_PIXEL_KERNEL
+void CopyColors(std::uint32_t* dest, const std::uint32_t* source, std::size_t count) {
+    std::size_t i = 0;
+#if defined(__GNUC__)
+    const PixelBlock mask = {0x00FFFFFFu, 0x00FFFFFFu, 0x00FFFFFFu, 0x00FFFFFFu,
+                             0x00FFFFFFu, 0x00FFFFFFu, 0x00FFFFFFu, 0x00FFFFFFu};
+    for (; i + 8 <= count; i += 8) {
+        PixelBlock block;
+        std::memcpy(&block, source + i, sizeof block);
+        block &= mask;
+        std::memcpy(dest + i, &block, sizeof block);
+    }
+#endif
+    for (; i < count; ++i) dest[i] = source[i] & 0x00FFFFFFu;
+}
+
+}  // namespace
+
+void CopyWithoutHighBytes(std::uint32_t* dest, const std::uint32_t* source, std::size_t count) {
+    CopyColors(dest, source, count);
+}
+
+namespace {
+
+// Runs this short (an edge, a pen's cap) cost less pixel by pixel than a
+// call to the block fill.
+constexpr int kShortRun = 8;
+
+void FillRun(std::uint32_t* p, int count, PixelOp op) {
+    if (op.andMask == 0 && count > kShortRun) {
+        FillValue(p, count, op.xorMask);
     } else {
-        for (; p != end; ++p) *p = (*p & op.andMask) ^ op.xorMask;
+        for (int i = 0; i < count; ++i) p[i] = (p[i] & op.andMask) ^ op.xorMask;
     }
 }
 
-void RectClipped(const Surface& s, const RECT& r, PixelOp op) {
-    for (int y = r.top; y < r.bottom; ++y) SpanClipped(s, y, r.left, r.right, op);
+}  // namespace
+
+void SpanClipped(const Surface& s, int y, int x0, int x1, PixelOp op) {
+    FillRun(s.Row(y) + x0, x1 - x0, op);
 }
 
-void FillDeviceRect(const Surface& s, const RECT& r, PixelOp op) {
-    RECT clipped;
-    if (Intersect(r, s.Bounds(), &clipped)) RectClipped(s, clipped, op);
+void RectClipped(const Surface& s, const RECT& r, PixelOp op) {
+    std::uint32_t* p = s.Row(r.top) + r.left;
+    const int width = r.right - r.left;
+    if (width == s.width) {
+        // whole rows: one run
+        FillRun(p, width * (r.bottom - r.top), op);
+    } else if (width <= kShortRun && op.andMask == 0) {
+        // a column or a few of one colour
+        for (int y = r.top; y < r.bottom; ++y, p += s.width) {
+            for (int x = 0; x < width; ++x) p[x] = op.xorMask;
+        }
+    } else if (width <= kShortRun) {
+        // a few columns: down the rows
+        for (int y = r.top; y < r.bottom; ++y, p += s.width) {
+            for (int x = 0; x < width; ++x) p[x] = (p[x] & op.andMask) ^ op.xorMask;
+        }
+    } else {
+        for (int y = r.top; y < r.bottom; ++y, p += s.width) FillRun(p, width, op);
+    }
 }
 
 namespace {
@@ -102,31 +164,10 @@ std::int64_t FirstTrue(std::int64_t lo, std::int64_t hi, Pred pred) {
 }  // namespace
 
 void ThinLine(const Surface& s, POINT a, POINT b, PixelOp op) {
+    if (AxisLine(s, a, b, op)) return;
     if (std::max(a.x, b.x) < 0 || std::min(a.x, b.x) >= s.width || std::max(a.y, b.y) < 0 ||
         std::min(a.y, b.y) >= s.height) {
         return;  // wholly beside the surface
-    }
-    if (a.y == b.y) {
-        // Drawn from the start towards the end, end excluded: reversed, the
-        // span moves one pixel right.
-        int x0 = a.x, x1 = b.x;
-        if (x0 > x1) {
-            const int t = x0 + 1;
-            x0 = x1 + 1;
-            x1 = t;
-        }
-        FillDeviceRect(s, RECT{x0, a.y, x1, a.y + 1}, op);
-        return;
-    }
-    if (a.x == b.x) {
-        int y0 = a.y, y1 = b.y;
-        if (y0 > y1) {
-            const int t = y0 + 1;
-            y0 = y1 + 1;
-            y1 = t;
-        }
-        FillDeviceRect(s, RECT{a.x, y0, a.x + 1, y1}, op);
-        return;
     }
 
     const std::int64_t dx = static_cast<std::int64_t>(b.x) - a.x;
@@ -186,38 +227,32 @@ void ThinLine(const Surface& s, POINT a, POINT b, PixelOp op) {
     }
 }
 
-// ---- coverage masks -------------------------------------------------------------
+// ---- painting shapes made of pieces -------------------------------------------
 
-CoverageMask::CoverageMask(const Surface& s, const RECT& box) {
+SpanPainter::SpanPainter(const Surface& s, const RECT& box, PixelOp op) : m_Surface(s), m_Op(op) {
     if (!Intersect(box, s.Bounds(), &m_Box)) m_Box = RECT{};
-    if (!Empty()) {
-        m_Bits.assign(static_cast<std::size_t>(Width()) * (m_Box.bottom - m_Box.top), 0);
-    }
 }
 
-bool CoverageMask::Reaches(POINT a, POINT b, int margin) const {
+bool SpanPainter::Reaches(POINT a, POINT b, int margin) const {
     return !Empty() && std::min(a.x, b.x) - margin < m_Box.right &&
            std::max(a.x, b.x) + margin >= m_Box.left && std::min(a.y, b.y) - margin < m_Box.bottom &&
            std::max(a.y, b.y) + margin >= m_Box.top;
 }
 
-void CoverageMask::AddSpan(int y, int x0, int x1) {
+void SpanPainter::AddSpan(int y, int x0, int x1) {
     if (y < m_Box.top || y >= m_Box.bottom) return;
     x0 = std::max(x0, m_Box.left);
     x1 = std::min(x1, m_Box.right);
-    if (x0 >= x1) return;
-    std::uint8_t* row = Row(y);
-    std::fill(row + (x0 - m_Box.left), row + (x1 - m_Box.left), std::uint8_t{1});
+    if (x0 < x1) SpanClipped(m_Surface, y, x0, x1, m_Op);
 }
 
-void CoverageMask::AddRect(const RECT& r) {
+void SpanPainter::AddRect(const RECT& r) {
     RECT c;
-    if (!Intersect(r, m_Box, &c)) return;
-    for (int y = c.top; y < c.bottom; ++y) AddSpan(y, c.left, c.right);
+    if (Intersect(r, m_Box, &c)) RectClipped(m_Surface, c, m_Op);
 }
 
-void CoverageMask::AddRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth,
-                                      int ellipseHeight) {
+void SpanPainter::AddRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth,
+                                     int ellipseHeight) {
     ForEachRoundRectRow(left, top, right, bottom, ellipseWidth, ellipseHeight, m_Box.top,
                         m_Box.bottom, [this](int y, int x0, int x1) { AddSpan(y, x0, x1); });
 }
@@ -284,7 +319,7 @@ struct PolygonEdge {
 
 }  // namespace
 
-void CoverageMask::AddPolygon(const POINT* points, int count) {
+void SpanPainter::AddPolygon(const POINT* points, int count) {
     if (count < 3 || Empty()) return;
     std::vector<PolygonEdge> edges;
     edges.reserve(static_cast<std::size_t>(count));
@@ -299,7 +334,7 @@ void CoverageMask::AddPolygon(const POINT* points, int count) {
         edges.emplace_back(p, q);
     }
     yMax = std::min(yMax, m_Box.bottom);
-    // Rows above the mask are skipped: edges that started there jump to
+    // Rows above the box are skipped: edges that started there jump to
     // its first row.
     yMin = std::max(yMin, m_Box.top);
     for (PolygonEdge& e : edges) {
@@ -317,45 +352,6 @@ void CoverageMask::AddPolygon(const POINT* points, int count) {
         // An edge's x stays between its end points, so it fits an int.
         for (std::size_t i = 0; i + 1 < xs.size(); i += 2) {
             AddSpan(y, static_cast<int>(xs[i]), static_cast<int>(xs[i + 1]));
-        }
-    }
-}
-
-void CoverageMask::Paint(const Surface& s, PixelOp op) const {
-    if (Empty()) return;
-    const int w = Width();
-    for (int y = m_Box.top; y < m_Box.bottom; ++y) {
-        const std::uint8_t* row = Row(y);
-        int i = 0;
-        while (i < w) {
-            while (i < w && !row[i]) ++i;
-            const int start = i;
-            while (i < w && row[i]) ++i;
-            if (i > start) SpanClipped(s, y, m_Box.left + start, m_Box.left + i, op);
-        }
-    }
-}
-
-void CoverageMask::PaintUncovered(const Surface& s, const CoverageMask& area, PixelOp op) const {
-    if (area.Empty()) return;
-    const int w = area.Width();
-    std::vector<std::uint8_t> keep(static_cast<std::size_t>(w));
-    // Columns of this mask that overlap the area, in the area's indices.
-    const int from = std::clamp(m_Box.left - area.m_Box.left, 0, w);
-    const int to = std::clamp(m_Box.right - area.m_Box.left, 0, w);
-    for (int y = area.m_Box.top; y < area.m_Box.bottom; ++y) {
-        const std::uint8_t* inside = area.Row(y);
-        std::copy(inside, inside + w, keep.begin());
-        if (!Empty() && y >= m_Box.top && y < m_Box.bottom && from < to) {
-            const std::uint8_t* mine = Row(y) + (area.m_Box.left + from - m_Box.left);
-            for (int i = from; i < to; ++i) keep[static_cast<std::size_t>(i)] &= static_cast<std::uint8_t>(mine[i - from] ^ 1u);
-        }
-        int i = 0;
-        while (i < w) {
-            while (i < w && !keep[static_cast<std::size_t>(i)]) ++i;
-            const int start = i;
-            while (i < w && keep[static_cast<std::size_t>(i)]) ++i;
-            if (i > start) SpanClipped(s, y, area.m_Box.left + start, area.m_Box.left + i, op);
         }
     }
 }
@@ -395,55 +391,69 @@ int RoundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 // The round end and join of a wide pen: the ellipse region around the
 // point, worked out once per polyline as spans relative to the point and
-// stamped wherever it is needed, only on the rows the mask has.
+// stamped wherever it is needed, only on the rows the box has.
 class RoundCap {
 public:
-    explicit RoundCap(int penWidth) : m_Top(-(penWidth / 2)) {
+    explicit RoundCap(int penWidth)
+        : m_Top(-(penWidth / 2)), m_Size((penWidth + 1) / 2 + 1 + penWidth / 2),
+          m_Rows(static_cast<std::size_t>(m_Size), Span{0, 0}) {
         const int far = (penWidth + 1) / 2 + 1;
-        const int size = far + penWidth / 2;
-        m_Rows.resize(static_cast<std::size_t>(size));
+        const int size = m_Size;
         ForEachRoundRectRow(m_Top, m_Top, far, far, size, size, std::numeric_limits<int>::min(),
                             std::numeric_limits<int>::max(), [this](int y, int x0, int x1) {
                                 m_Rows[static_cast<std::size_t>(y - m_Top)] = Span{x0, x1};
                             });
     }
 
-    void StampAt(CoverageMask& mask, POINT at) const {
-        const RECT box = mask.Box();
+    void StampAt(SpanPainter& out, POINT at) const {
+        const RECT box = out.Box();
         const std::int64_t top = std::int64_t{at.y} + m_Top;
-        const std::int64_t rows = static_cast<std::int64_t>(m_Rows.size());
+        const std::int64_t rows = m_Size;
         const std::int64_t first = std::max<std::int64_t>(0, box.top - top);
         const std::int64_t last = std::min<std::int64_t>(rows, box.bottom - top);
         for (std::int64_t i = first; i < last; ++i) {
             const Span& s = m_Rows[static_cast<std::size_t>(i)];
-            if (s.x0 < s.x1) mask.AddSpan(static_cast<int>(top + i), at.x + s.x0, at.x + s.x1);
+            if (s.x0 < s.x1) out.AddSpan(static_cast<int>(top + i), at.x + s.x0, at.x + s.x1);
         }
     }
 
 private:
     struct Span {
-        int x0 = 0;
-        int x1 = 0;  // x0 >= x1: the row is empty
+        int x0;
+        int x1;  // x0 >= x1: the row is empty
     };
     int m_Top;
-    std::vector<Span> m_Rows;
+    int m_Size;
+    SmallBuffer<Span, 64> m_Rows;
 };
+
+// The caps of the pen widths a face uses are worked out once, then kept
+// for the life of the program (never destroyed, so drawing at exit finds
+// them); wider pens get theirs for the one call.
+constexpr int kKeptCaps = 16;
+
+const RoundCap& KeptCap(int penWidth) {
+    static RoundCap* kept[kKeptCaps] = {};
+    RoundCap*& cap = kept[penWidth];
+    if (cap == nullptr) cap = new RoundCap(penWidth);
+    return *cap;
+}
 
 // The body of one segment: a rectangle when axis-aligned, otherwise the
 // quadrilateral through the end points offset by half the pen width across
 // the line, rounded so that the two halves add up to the full width.
-void AddSegmentBody(CoverageMask& mask, int penWidth, POINT p1, POINT p2) {
+void AddSegmentBody(SpanPainter& out, int penWidth, POINT p1, POINT p2) {
     const int dx = p2.x - p1.x;
     const int dy = p2.y - p1.y;
     if (dx == 0 && dy == 0) return;
     if (dy == 0) {
         const int top = p1.y - penWidth / 2;
-        mask.AddRect(RECT{std::min(p1.x, p2.x), top, std::max(p1.x, p2.x), top + penWidth});
+        out.AddRect(RECT{std::min(p1.x, p2.x), top, std::max(p1.x, p2.x), top + penWidth});
         return;
     }
     if (dx == 0) {
         const int left = p1.x - penWidth / 2;
-        mask.AddRect(RECT{left, std::min(p1.y, p2.y), left + penWidth, std::max(p1.y, p2.y)});
+        out.AddRect(RECT{left, std::min(p1.y, p2.y), left + penWidth, std::max(p1.y, p2.y)});
         return;
     }
     const double len = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
@@ -466,12 +476,12 @@ void AddSegmentBody(CoverageMask& mask, int penWidth, POINT p1, POINT p2) {
         {p2.x + wide.x, p2.y - wide.y},
         {p2.x - narrow.x, p2.y + narrow.y},
     };
-    mask.AddPolygon(quad, 4);
+    out.AddPolygon(quad, 4);
 }
 
 }  // namespace
 
-void WidePenLines(CoverageMask& mask, int penWidth, const POINT* points, int count, bool closed) {
+void WidePenLines(SpanPainter& out, int penWidth, const POINT* points, int count, bool closed) {
     // Empty segments at either end add nothing but a cap in the wrong place.
     while (count > 2 && points[0].x == points[1].x && points[0].y == points[1].y) {
         ++points;
@@ -483,23 +493,24 @@ void WidePenLines(CoverageMask& mask, int penWidth, const POINT* points, int cou
     }
     if (count < 2) return;
     // Round caps at the ends, round joins at every vertex; pieces that
-    // cannot reach the mask are not built, so a huge outline around a small
+    // cannot reach the box are not built, so a huge outline around a small
     // bitmap costs little.
     const int reach = penWidth + 1;
-    const RoundCap cap(penWidth);
+    std::optional<RoundCap> own;
+    const RoundCap& cap = penWidth < kKeptCaps ? KeptCap(penWidth) : own.emplace(penWidth);
     if (!closed) {
-        if (mask.Reaches(points[0], points[0], reach)) cap.StampAt(mask, points[0]);
+        if (out.Reaches(points[0], points[0], reach)) cap.StampAt(out, points[0]);
         const POINT last = points[count - 1];
-        if (mask.Reaches(last, last, reach)) cap.StampAt(mask, last);
+        if (out.Reaches(last, last, reach)) cap.StampAt(out, last);
     }
     const int segments = closed ? count : count - 1;
     for (int i = 0; i < segments; ++i) {
         const POINT p1 = points[i];
         const POINT p2 = points[(i + 1) % count];
-        if (!mask.Reaches(p1, p2, reach)) continue;
-        AddSegmentBody(mask, penWidth, p1, p2);
+        if (!out.Reaches(p1, p2, reach)) continue;
+        AddSegmentBody(out, penWidth, p1, p2);
         const bool joinAtStart = closed || i > 0;
-        if (joinAtStart && segments > 1) cap.StampAt(mask, p1);
+        if (joinAtStart && segments > 1) cap.StampAt(out, p1);
     }
 }
 

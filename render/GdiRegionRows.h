@@ -3,11 +3,39 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 namespace vemmix::gdi::detail {
+
+// n values of T, on the stack when n <= N: the row tables of small ellipses
+// (pen caps, corners) cost no allocation.
+template <typename T, std::size_t N>
+class SmallBuffer {
+public:
+    SmallBuffer(std::size_t n, T value) {
+        if (n > N) {
+            m_Heap.assign(n, value);
+            m_Data = m_Heap.data();
+        } else {
+            std::fill_n(m_Local.data(), n, value);
+            m_Data = m_Local.data();
+        }
+    }
+    SmallBuffer(const SmallBuffer&) = delete;
+    SmallBuffer& operator=(const SmallBuffer&) = delete;
+
+    T& operator[](std::size_t i) { return m_Data[i]; }
+    const T& operator[](std::size_t i) const { return m_Data[i]; }
+
+private:
+    std::array<T, N> m_Local;
+    std::vector<T> m_Heap;
+    T* m_Data;
+};
 
 template <typename SpanFn>
 void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWidth,
@@ -32,7 +60,7 @@ void ForEachRoundRectRow(int left, int top, int right, int bottom, int ellipseWi
     // Those rows lie beyond the outline's first and last row, so they stay
     // empty: the interior never reaches past its outline.
     constexpr int kUnset = -1;
-    std::vector<int> inset(static_cast<std::size_t>(h), kUnset);
+    SmallBuffer<int, 64> inset(static_cast<std::size_t>(h), kUnset);
     inset[static_cast<std::size_t>(h / 2)] = 0;
     const std::int64_t a = ellipseWidth - 1;
     const std::int64_t b = ellipseHeight - 1;

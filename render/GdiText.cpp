@@ -51,7 +51,8 @@ int DrawTextW(HDC dc, const char16_t* text, int length, RECT* rect, unsigned for
         // The renderer paints 32-bit pixels; a monochrome bitmap can only be measured on.
         if (b->bitsPerPixel != 32 && !measureOnly) return 0;
         if (b->bitsPerPixel == 32) {
-            target.pixels = PixelView{b->width, b->height, 32, std::span<std::uint32_t>(b->pixels)};
+            target.pixels = PixelView{b->width, b->height, 32,
+                                      std::span<std::uint32_t>(b->pixels.Data(), b->pixels.Count())};
         }
     } else if (!measureOnly) {
         return 0;

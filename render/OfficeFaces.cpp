@@ -100,8 +100,8 @@ void DrawOffice2003Down(FacePatterns& f, bool drawBorder) {
         // 2.2 zone gradient, bottom up
         f.GenerateRamp(Office2003PressedBase(c), 2);
         f.ComputeStep(19, H - 6);
-        for (std::int64_t i = 0; i <= H - 7; ++i)
-            f.Line(W - DDW, H - 4 - i, W - 2, H - 4 - i, f.RAt(f.StepTimes(i)));
+        f.Rows(0, H - 7, W - DDW, W - 2, [&](std::int64_t i) { return H - 4 - i; },
+               [&](std::int64_t i) { return f.RAt(f.StepTimes(i)); });
         // 2.3 zone separator, whatever the mode
         f.Line(W - DDW, 2, W - DDW, H - 2, c.m_BorderRGB, BW);
         return;
@@ -112,8 +112,8 @@ void DrawOffice2003Down(FacePatterns& f, bool drawBorder) {
     // 3.2 pressed gradient, bottom up
     f.GenerateRamp(Office2003PressedBase(c), 2);
     f.ComputeStep(19, H - 4);
-    for (std::int64_t i = 0; i <= H - 6; ++i)
-        f.Line(2, H - 3 - i, W - 2, H - 3 - i, f.RAt(f.StepTimes(i)));
+    f.Rows(0, H - 6, 2, W - 2, [&](std::int64_t i) { return H - 3 - i; },
+           [&](std::int64_t i) { return f.RAt(f.StepTimes(i)); });
     // 3.3 inner frame
     f.Frame(1, 2, W - 1, H - 2, c.m_BorderRGB);
     // 3.4 zone separator

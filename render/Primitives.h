@@ -2,11 +2,13 @@
 // Each call creates its own pen or brush, selects it into the repaint's
 // memory context, draws, restores the previous selection and deletes what
 // it created, so no drawing object outlives the call. A failed creation
-// leaves nothing drawn (the surface ignores the null handle) and the
-// selection is still restored.
+// selects nothing (the surface ignores the null handle) and the selection
+// is still restored. The surface does each statement in one call
+// (LineWithNewPen, RectangleWithNewPenAndBrush, FrameRectWithNewBrush).
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "render/Gdi.h"
 
@@ -33,14 +35,13 @@ public:
     void SetPixel(std::int32_t x, std::int32_t y, gdi::COLORREF colour) {
         gdi::SetPixelV(m_MemDC, x, y, colour);
     }
+    // DrawLine(x1, row.y, x2, row.y, 1, row.colour) for each row, in order.
+    void DrawRows(std::int32_t x1, std::int32_t x2, std::span<const gdi::RowLine> rows) {
+        gdi::RowsWithNewPens(m_MemDC, x1, x2, rows);
+    }
 
 private:
     gdi::HDC m_MemDC;
-    // The handles the primitives own for the duration of one call.
-    gdi::HPEN m_Pen;
-    gdi::HBRUSH m_Brush;
-    gdi::HPEN m_OldPen;
-    gdi::HBRUSH m_OldBrush;
 };
 
 }  // namespace vemmix

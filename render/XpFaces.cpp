@@ -96,8 +96,8 @@ void DrawWindowsXpDown(FacePatterns& f) {
         f.GenerateRamp(face, 0);
         // 2.2 face gradient, entries 2 onwards
         f.ComputeStep(17, H - 2);
-        for (std::int64_t i = 3; i <= H - 2; ++i)
-            f.Line(2, i, W - 2, i, f.RAt(f.StepTimes(i - 1) + 2.0));
+        f.Rows(3, H - 2, 2, W - 2, [](std::int64_t i) { return i; },
+               [&](std::int64_t i) { return f.RAt(f.StepTimes(i - 1) + 2.0); });
         // 2.3 top rows
         f.Line(2, 1, W - 2, 1, f.R(0));
         f.Line(2, 2, W - 2, 2, f.R(1));

@@ -1,5 +1,7 @@
 #include "themes/ColorRamp.h"
 
+#include <algorithm>
+
 #include <array>
 
 namespace vemmix {
@@ -269,19 +271,22 @@ void FillFromColumn(std::vector<COLORREF>& ramp, COLORREF baseColour, const Ramp
 }
 
 // Gradient: the same shift on all three channels, d growing or shrinking
-// with k by the direction.
+// with k by the direction: d = first + step x k.
 void FillGradient(std::vector<COLORREF>& ramp, COLORREF baseColour, std::int32_t gradientType) {
-    for (std::int32_t k = 0; k < static_cast<std::int32_t>(ramp.size()); ++k) {
-        std::int32_t d = 0;
-        switch (gradientType) {
-        case 0: d = -k; break;          // colour towards dark
-        case 1: d = -(127 - k); break;  // dark towards colour
-        case 2: d = k; break;           // colour towards light
-        case 3: d = 127 - k; break;     // light towards colour
-        default: return;                // no direction: the ramp stays black
-        }
-        const auto delta = static_cast<std::int16_t>(d);
-        ramp[static_cast<std::size_t>(k)] = ShiftColor(baseColour, delta, delta, delta);
+    std::int32_t first = 0, step = 0;
+    switch (gradientType) {
+    case 0: first = 0, step = -1; break;     // colour towards dark
+    case 1: first = -127, step = 1; break;   // dark towards colour
+    case 2: first = 0, step = 1; break;      // colour towards light
+    case 3: first = 127, step = -1; break;   // light towards colour
+    default: return;                         // no direction: the ramp stays black
+    }
+    const RgbComponents c = SplitColor(baseColour);
+    const auto channel = [](std::int32_t v) { return static_cast<COLORREF>(std::clamp(v, 0, 255)); };
+    for (std::size_t k = 0; k < ramp.size(); ++k) {
+        const std::int32_t d = first + step * static_cast<std::int32_t>(k);
+        // ShiftColor(baseColour, d, d, d)
+        ramp[k] = channel(c.r + d) | (channel(c.g + d) << 8) | (channel(c.b + d) << 16);
     }
 }
 

@@ -112,12 +112,12 @@ void HeadlessSite::WindowImageChanged() {
     m_Form.Append(std::move(entry));
 }
 
+// A Shaped button asks for it after every repaint: the window's pixels go
+// into the picture in one copy (MakeBitmapPicture clears stray high bytes).
 PictureRef HeadlessSite::Image() {
     const gdi::PixelView view = pixels();
     if (view.width <= 0 || view.height <= 0 || view.bitsPerPixel != 32) return nullptr;
-    std::vector<std::uint32_t> copy(view.pixels.begin(), view.pixels.end());
-    for (std::uint32_t& p : copy) p &= 0x00FFFFFFu;
-    return MakeBitmapPicture(view.width, view.height, copy, m_Form.platform().ScreenDpiX());
+    return MakeBitmapPicture(view.width, view.height, view.pixels, m_Form.platform().ScreenDpiX());
 }
 
 std::int32_t HeadlessSite::OLEDrag() {

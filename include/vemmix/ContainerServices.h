@@ -154,7 +154,10 @@ public:
     virtual void SetBackStyle(std::int16_t backStyle) = 0;  // 0 transparent, 1 opaque
     virtual void SetMaskColor(gdi::COLORREF colour) = 0;
     virtual void SetMaskPicture(PictureRef picture) = 0;
-    // The window's persistent image as a picture.
+    // The window's persistent image as a picture. A Shaped control asks for
+    // it after every repaint (and hands it back as its mask picture), so it
+    // is on the repaint's path: one copy of the window's pixels, as
+    // MakeBitmapPicture makes it, is all it should cost.
     virtual PictureRef Image() = 0;
     // The access keys of the control (empty: none).
     virtual void SetAccessKeys(std::u16string_view keys) = 0;

@@ -5,8 +5,10 @@
 //
 // Objects are addressed by typed handles into an object table, as in GDI:
 // a zero handle is "no object", and a call given an invalid handle does
-// nothing and reports failure. Everything is drawn on the thread that
-// created the objects.
+// nothing and reports failure. The table is one for the process and lasts
+// until it ends (a handle released by a static object at exit is still
+// valid); drawing happens on one thread at a time, the user-interface
+// thread.
 //
 // Colours are COLORREF values 0x00BBGGRR (red in the low byte). Pixels of a
 // 32-bit bitmap are stored top-down as bytes B, G, R, X, that is as the

@@ -2,6 +2,11 @@
 // of the scan-line gradient and the skipped statements.
 #include "tests/render/faces/FaceTestSupport.h"
 
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
 namespace vemmix::test {
 namespace {
 
@@ -15,6 +20,38 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(-0.5), 0);
     EXPECT_EQ(RoundHalfEven(-1.5), -2);
     EXPECT_EQ(RoundHalfEven(-2.6), -3);
+}
+
+// The definition: floor, plus one past a half or at a half with an odd floor.
+double RoundHalfEvenByFloor(double value) {
+    const double down = std::floor(value);
+    const double rest = value - down;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(down, 2.0) != 0.0)) return down + 1.0;
+    return down;
+}
+
+TEST(RoundHalfEven, IsTheFloorDefinitionForEveryKindOfValue) {
+    std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 1.5, -1.5, 0.49999999999999994,
+                                  -0.49999999999999994, 4503599627370495.5, -4503599627370495.5,
+                                  4503599627370496.0, 9007199254740993.0, 1e300, -1e300,
+                                  std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::denorm_min(), 2147483647.5,
+                                  -2147483648.5, 32767.5};
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 20000; ++i) {
+        const double scale = std::ldexp(1.0, static_cast<int>(random() % 64) - 8);
+        const double v = (static_cast<double>(random() % 2000001) - 1000000.0) / 1000000.0 * scale;
+        values.push_back(v);
+        values.push_back(std::floor(v) + 0.5);  // exact halves
+    }
+    for (const double v : values) {
+        const double want = RoundHalfEvenByFloor(v);
+        const double got = RoundHalfEven(v);
+        EXPECT_EQ(std::signbit(got), std::signbit(want)) << v;
+        EXPECT_EQ(got, want) << v;
+    }
+    EXPECT_TRUE(std::isnan(RoundHalfEven(std::numeric_limits<double>::quiet_NaN())));
 }
 
 struct FaceColorCase {
