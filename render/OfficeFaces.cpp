@@ -100,7 +100,7 @@ void DrawOffice2003Down(FacePatterns& f, bool drawBorder) {
         // 2.2 zone gradient, bottom up
         f.GenerateRamp(Office2003PressedBase(c), 2);
         f.ComputeStep(19, H - 6);
-        f.Rows(0, H - 7, W - DDW, W - 2, [&](std::int64_t i) { return H - 4 - i; },
+        f.Rows(0, H - 7, W - DDW, W - 2, [h = H](std::int64_t i) { return h - 4 - i; },
                [&](std::int64_t i) { return f.RAt(f.StepTimes(i)); });
         // 2.3 zone separator, whatever the mode
         f.Line(W - DDW, 2, W - DDW, H - 2, c.m_BorderRGB, BW);
@@ -112,7 +112,7 @@ void DrawOffice2003Down(FacePatterns& f, bool drawBorder) {
     // 3.2 pressed gradient, bottom up
     f.GenerateRamp(Office2003PressedBase(c), 2);
     f.ComputeStep(19, H - 4);
-    f.Rows(0, H - 6, 2, W - 2, [&](std::int64_t i) { return H - 3 - i; },
+    f.Rows(0, H - 6, 2, W - 2, [h = H](std::int64_t i) { return h - 3 - i; },
            [&](std::int64_t i) { return f.RAt(f.StepTimes(i)); });
     // 3.3 inner frame
     f.Frame(1, 2, W - 1, H - 2, c.m_BorderRGB);
