@@ -12,6 +12,7 @@
 #include "content/PictureDrawing.h"
 #include "control/Zorvane.h"
 #include "tests/reliability/AllocationProbe.h"
+#include "tests/reliability/HostilePictures.h"
 #include "tests/render/surface/SurfaceCanvas.h"
 #include "tests/support/ZorvaneAccess.h"
 
@@ -27,22 +28,6 @@ constexpr int kWidth = 400, kHeight = 120;
 constexpr std::size_t kButtonBytes = std::size_t{kWidth} * kHeight * 4;
 constexpr std::size_t kRepaintBudget = 8 * kButtonBytes;
 
-std::int32_t Him(int pixels) { return HimetricFromPixels(pixels, 96); }
-
-std::vector<std::uint32_t> Pattern(int width, int height) {
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = static_cast<std::uint32_t>((i * 2654435761u) & 0xFFFFFFu);
-    return pixels;
-}
-
-PictureRef Bitmap(int width, int height) { return MakeBitmapPicture(width, height, Pattern(width, height)); }
-
-PictureRef Declaring(int widthPixels, int heightPixels, PictureRef picture) {
-    picture->widthHimetric = Him(widthPixels);
-    picture->heightHimetric = Him(heightPixels);
-    return picture;
-}
 
 class RepaintCost : public ::testing::Test {
 protected:

@@ -15,6 +15,7 @@
 
 #include "base/Limits.h"
 #include "control/Zorvane.h"
+#include "tests/reliability/HostilePictures.h"
 #include "tests/support/PersistedProperties.h"
 #include "tests/support/ZorvaneAccess.h"
 
@@ -26,18 +27,10 @@ using headless::HeadlessSite;
 using headless::MemoryPropertyBag;
 using ::testing::IsEmpty;
 
-std::int32_t Him(int pixels) { return HimetricFromPixels(pixels, 96); }
-
-PictureRef Bitmap(int width, int height) {
+// One colour: what is saved and loaded here is the picture, not its pixels.
+PictureRef Solid(int width, int height) {
     return MakeBitmapPicture(width, height,
                              std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0x336699u));
-}
-
-// A bitmap whose declared size is not its image's, as a saved form may hold.
-PictureRef Declaring(int widthPixels, int heightPixels, PictureRef picture) {
-    picture->widthHimetric = Him(widthPixels);
-    picture->heightHimetric = Him(heightPixels);
-    return picture;
 }
 
 PictureRef Icon(int size) {
@@ -106,15 +99,15 @@ std::vector<Edge> EdgesOf(const PersistedKeyInfo& info) {
     case PersistedKind::Picture:
         return {EDGE("Nothing", PictureRef{}),
                 EDGE("EmptyPicture", MakeEmptyPicture()),
-                EDGE("Bitmap2x2", Bitmap(2, 2)),
+                EDGE("Bitmap2x2", Solid(2, 2)),
                 EDGE("Icon16", Icon(16)),
                 EDGE("Metafile20000Wide", MakeOtherPicture(PictureType::Metafile, Him(20000), Him(10))),
                 EDGE("EmptyMetafile", MakeOtherPicture(PictureType::Metafile, 0, 0)),
                 EDGE("Metafile16384x4097", MakeOtherPicture(PictureType::Metafile, Him(16384), Him(4097))),
                 EDGE("Metafile16384x4096", MakeOtherPicture(PictureType::Metafile, Him(16384), Him(4096))),
                 EDGE("HalfAPixel", MakeOtherPicture(PictureType::EnhMetafile, 13, 13)),
-                EDGE("TinyBitmapDeclaring16384x4096", Declaring(16384, 4096, Bitmap(2, 2))),
-                EDGE("TinyBitmapDeclaring4096x4096", Declaring(4096, 4096, Bitmap(2, 2)))};
+                EDGE("TinyBitmapDeclaring16384x4096", Declaring(16384, 4096, Solid(2, 2))),
+                EDGE("TinyBitmapDeclaring4096x4096", Declaring(4096, 4096, Solid(2, 2)))};
     }
     return {};
 }
