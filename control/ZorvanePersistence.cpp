@@ -102,9 +102,12 @@ Conversion Convert(const Variant& value, Kind kind, int dpiX, int dpiY) {
             return {Converted(std::in_place_type<std::int16_t>, ToVBool(*v != 0))};
         return Refused(errors::kTypeMismatch, u"not a Boolean");
     case Kind::String: {
+        // A text too long to convert is an invalid value, as the setter says.
+        const auto* text = value.get_if<std::u16string>();
+        if (const auto refusal = CheckText(text ? std::u16string_view(*text) : std::u16string_view()))
+            return Refused(refusal->error, refusal->reason);
         auto v = ToString(value);
-        if (!v) return Refused(errors::kTypeMismatch, u"not a text of at most 65535 characters");
-        if (const auto refusal = CheckText(*v)) return Refused(refusal->error, refusal->reason);
+        if (!v) return Refused(errors::kTypeMismatch, u"not a text");
         return {Converted(std::in_place_type<std::u16string>, std::move(*v))};
     }
     case Kind::Font: {

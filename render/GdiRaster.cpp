@@ -25,11 +25,12 @@ PixelOp InvertOp(const Surface& s) {
 namespace {
 
 // One value into `count` pixels: the fill under every face, gradient row
-// and copy op. GCC and Clang store eight pixels at once (one 32-byte store
-// on a processor with AVX2, chosen when the library loads; two 16-byte
-// stores elsewhere), which makes it as fast as memset; other compilers
-// store two at a time.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__has_attribute)
+// and copy op. GCC and Clang store eight pixels at once (with GCC one
+// 32-byte store on a processor with AVX2, chosen when the library loads;
+// two 16-byte stores elsewhere), which makes it as fast as memset; other
+// compilers store two at a time. Clang 14 would export the symbol of the
+// load-time chooser from the library, so it keeps the portable version.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__has_attribute)
 #if __has_attribute(target_clones)
 #define VEMMIX_PIXEL_KERNEL __attribute__((target_clones("avx2", "default")))
 #endif

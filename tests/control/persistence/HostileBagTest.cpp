@@ -327,7 +327,7 @@ TEST_F(PersistenceTest, EveryRejectedKeyIsReportedWithItsReason) {
                         test::Narrow16(r.reason));
     EXPECT_THAT(lines, ::testing::ElementsAre(
         "Font 380 a font without a name of 1 to 255 characters or a size of 1 to 2048 points",
-        "Picture 481 a picture without a size of 1 to 16384 pixels a side and 64 Mpixels in all",
+        "Picture 481 a picture without a size of 1 to 16384 pixels a side and 64 Mpixels in all, or with an image of more than 4 Mpixels",
         "BorderWidth 6 not a 16-bit integer",
         "Caption 380 a text longer than 65535 characters",
         "Depth 13 not a 16-bit integer",
