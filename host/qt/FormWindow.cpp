@@ -127,6 +127,7 @@ ControlWindow* FormWindow::AddControl(std::u16string_view classId, const QString
         return nullptr;
     }
     if (error) *error = errors::kNone;
+    window->m_ClassId = QString::fromUtf16(classId.data(), static_cast<qsizetype>(classId.size()));
     m_Controls.push_back(window);
     window->AttachControl(std::move(control));
     return window;
@@ -158,9 +159,9 @@ void FormWindow::ControlGone(ControlWindow* window) {
     UpdateAccessKeys();
 }
 
-ControlWindow* FormWindow::Find(QStringView name) const {
+ControlWindow* FormWindow::Find(QStringView name, std::optional<int> index) const {
     for (ControlWindow* window : m_Controls)
-        if (window->name() == name) return window;
+        if (window->index() == index && window->name().compare(name, Qt::CaseInsensitive) == 0) return window;
     return nullptr;
 }
 
@@ -353,11 +354,11 @@ void FormWindow::AddMenu(const QString& name, const QString& caption,
             if (onMenuItem) onMenuItem(name, item);
         });
     }
-    m_Menus.push_back(Menu{name, popup});
+    m_Menus.push_back(PopupMenu{name, caption, items, popup});
 }
 
 QMenu* FormWindow::menu(QStringView name) const {
-    for (const Menu& m : m_Menus)
+    for (const PopupMenu& m : m_Menus)
         if (m.name.compare(name, Qt::CaseInsensitive) == 0) return m.menu;
     return nullptr;
 }

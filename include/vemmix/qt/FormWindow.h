@@ -119,7 +119,9 @@ public:
     ControlWindow& AddButton(const QString& name, QRect geometry, QWidget* parent = nullptr);
     // Sends Terminate and destroys the window.
     void RemoveControl(ControlWindow& window);
-    ControlWindow* Find(QStringView name) const;
+    // The control of a name (without regard to case) and, for an element
+    // of a control array, index; null when none is.
+    ControlWindow* Find(QStringView name, std::optional<int> index = std::nullopt) const;
     // In creation order.
     const std::vector<ControlWindow*>& controls() const { return m_Controls; }
 
@@ -150,6 +152,14 @@ public:
     // ---- menus -------------------------------------------------------------------------
     void AddMenu(const QString& name, const QString& caption, const std::vector<MenuEntry>& items);
     QMenu* menu(QStringView name) const;
+    struct PopupMenu {
+        QString name;
+        QString caption;
+        std::vector<MenuEntry> items;
+        QMenu* menu;
+    };
+    // In the order added.
+    const std::vector<PopupMenu>& menus() const { return m_Menus; }
     // Pops the menu up with its top-left corner at `position` (form
     // pixels) and returns at once; false for an unknown menu.
     bool ShowPopupMenu(QStringView name, QPoint position);
@@ -228,11 +238,7 @@ private:
     bool m_InitialFocusGiven = false;
     std::vector<QObject*> m_AccessKeyShortcuts;
 
-    struct Menu {
-        QString name;
-        QMenu* menu;
-    };
-    std::vector<Menu> m_Menus;
+    std::vector<PopupMenu> m_Menus;
 
     bool m_Logging = false;
     std::vector<headless::LogEntry> m_Log;
