@@ -242,13 +242,10 @@ std::unique_ptr<HostedForm> HostedForm::Load(FormDocument document,
     VisualStyleSetting style = doc.form.visualStyle;
     if (options.visualStyle) {
         style = *options.visualStyle;
-    } else if (qEnvironmentVariableIsSet(kVisualStyleVariable)) {
-        const QString value = qEnvironmentVariable(kVisualStyleVariable);
-        if (const auto setting = ParseVisualStyle(value))
-            style = *setting;
-        else
-            impl->problems << QStringLiteral("%1: \"%2\" is not a visual style; the form's is used")
-                                  .arg(QLatin1String(kVisualStyleVariable), value);
+    } else {
+        QString problem;
+        style = EffectiveVisualStyle(doc.form.visualStyle, &problem);
+        if (!problem.isEmpty()) impl->problems << problem;
     }
     impl->visualStyle = VisualStyleFor(style);
     impl->dpi = options.dpi > 0 ? options.dpi : DesktopDpiY();

@@ -7,7 +7,6 @@
 #include <numeric>
 
 #include <vemmix/Errors.h>
-#include <vemmix/host/Desktop.h>
 #include <vemmix/host/FormControls.h>
 #include <vemmix/qt/ControlWindow.h>
 
@@ -21,7 +20,6 @@ class LoadedForm final : public QObject {
 
 public:
     explicit LoadedForm(QObject* parent) : QObject(parent) {}
-    host::VisualStyleSetting visualStyle;
     QString baseDirectory;
     std::shared_ptr<host::PictureSources> pictures;
 };
@@ -67,7 +65,6 @@ bool LoadForm(FormWindow& window, const host::FormDocument& document, const host
 
     const host::FormSettings& settings = document.form;
     auto* loaded = new LoadedForm(&window);
-    loaded->visualStyle = settings.visualStyle;
     loaded->baseDirectory = document.baseDirectory;
     loaded->pictures = document.pictures ? document.pictures : std::make_shared<host::PictureSources>();
 
@@ -77,10 +74,7 @@ bool LoadForm(FormWindow& window, const host::FormDocument& document, const host
     window.setBackColor(settings.backColor);
     window.setAmbientFont(settings.font);
     window.setUserMode(!settings.designMode);
-    if (const std::optional<host::VisualStyleName> style = host::VisualStyleFor(settings.visualStyle))
-        window.setVisualStyle(VisualStyleBuffers{style->themeFile, style->colorName, style->sizeName});
-    else
-        window.setVisualStyle(std::nullopt);
+    window.setVisualStyle(settings.visualStyle);
 
     // While loading, a class that cannot be made gets its placeholder.
     std::int32_t failure = errors::kNone;
@@ -162,7 +156,6 @@ bool LoadForm(FormWindow& window, const host::FormDocument& document, const host
 host::FormDocument SaveForm(const FormWindow& window) {
     host::FormDocument doc;
     if (const LoadedForm* loaded = Kept<LoadedForm>(window)) {
-        doc.form.visualStyle = loaded->visualStyle;
         doc.baseDirectory = loaded->baseDirectory;
         doc.pictures = loaded->pictures;
     }
@@ -174,6 +167,7 @@ host::FormDocument SaveForm(const FormWindow& window) {
     settings.backColor = window.backColor();
     settings.font = window.ambientFont()->Description();
     settings.designMode = !window.userMode();
+    settings.visualStyle = window.visualStyle();
 
     // tab indexes: those read, in the order the tab order has now; else positions
     const std::vector<ControlWindow*> tabOrder = window.tabOrder();

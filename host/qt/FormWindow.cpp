@@ -43,6 +43,7 @@ FormWindow::FormWindow(QWidget* parent)
       m_Font(MakeFont(FontDescription{})) {
     // from now on the pointer is known to the pointer query
     PointerTracker::Instance();
+    FollowDesktop();
 }
 
 FormWindow::~FormWindow() {
@@ -80,10 +81,19 @@ void FormWindow::AmbientChanged(std::u16string_view name) {
     }
 }
 
+void FormWindow::FollowDesktop() {
+    m_Platform->FollowPalette(palette());
+    const std::optional<host::VisualStyleName> style = host::VisualStyleFor(host::EffectiveVisualStyle(m_VisualStyle));
+    m_Platform->SetVisualStyle(style ? std::optional(VisualStyleBuffers{style->themeFile, style->colorName,
+                                                                        style->sizeName})
+                                     : std::nullopt);
+}
+
 // A change of the desktop's palette or font (a theme switch) is a change
 // of the ambient properties.
 void FormWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) {
+        FollowDesktop();
         update();
         AmbientChanged(u"BackColor");
     } else if (event->type() == QEvent::FontChange) {
@@ -106,8 +116,10 @@ void FormWindow::setSystemColors(std::shared_ptr<const SystemColorTable> colours
     update();
 }
 
-void FormWindow::setVisualStyle(std::optional<VisualStyleBuffers> style) {
-    m_Platform->SetVisualStyle(std::move(style));
+void FormWindow::setVisualStyle(const host::VisualStyleSetting& style) {
+    m_VisualStyle = style;
+    FollowDesktop();
+    AmbientChanged(u"BackColor");
 }
 
 void FormWindow::setScreenDpi(int dpi) { m_Platform->SetScreenDpi(dpi); }

@@ -1,9 +1,8 @@
 // Saved forms (vemmix/host/Form.h) in a FormWindow: loading one into an
 // empty window and saving the window's form again.
 //
-// A loaded form keeps what its windows do not hold themselves (the
-// visual-style setting, where relative picture paths start, the pictures'
-// sources, the tab indexes read, the property sets of placeholders), so a
+// A loaded form keeps what its windows do not hold themselves (where
+// relative picture paths start, the pictures' sources, the tab indexes read, the property sets of placeholders), so a
 // load -> save -> load round trip is lossless. Frames and labels are
 // control windows of the host's own "Frame" and "Label" classes; a label
 // is windowless (the pointer and the focus pass through it).
