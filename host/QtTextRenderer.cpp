@@ -79,12 +79,19 @@ struct Block {
         int index;    // within the layout
         int width;    // of its text, whole pixels
         qreal left;   // where QTextLayout puts its text
+        const std::vector<int>* underlined;  // access-key characters of its layout
     };
     std::vector<std::unique_ptr<QTextLayout>> layouts;
+    // per layout, the positions of the characters a prefix underlines: drawn
+    // apart from the text so that the underline never splits a shaping run
+    // (which would change the kerning, and the width, of the line)
+    std::vector<std::unique_ptr<std::vector<int>>> underlines;
     std::vector<Line> lines;
     int lineHeight = 0;
     int ascent = 0;
     int widest = 0;
+    qreal underlinePos = 1;    // below the baseline
+    qreal underlineWidth = 1;
 };
 
 QFont FontOf(const TextRenderer::Font& font) {
@@ -146,6 +153,8 @@ std::unique_ptr<Block> Lay(const Key& key, const QFont& font) {
     const QFontMetrics metrics(font);
     block->ascent = metrics.ascent();
     block->lineHeight = std::max(1, metrics.ascent() + metrics.descent());
+    block->underlinePos = std::max(1, metrics.underlinePos());
+    block->underlineWidth = std::max(1, metrics.lineWidth());
 
     std::vector<int> underlined;
     QString text = (key.flags & gdi::DT_NOPREFIX) ? key.text : StripPrefixes(key.text, underlined);
@@ -183,18 +192,11 @@ std::unique_ptr<Block> Lay(const Key& key, const QFont& font) {
         if (!atEnd && !IsBreak(text[i])) continue;
         if (atEnd && i == start && (i > 0 || n == 0)) break;
         const QString line = text.mid(start, i - start);
-        QList<QTextLayout::FormatRange> formats;
-        for (int u : underlined) {
-            if (u < start || u >= i) continue;
-            QTextLayout::FormatRange range;
-            range.start = static_cast<int>(u - start);
-            range.length = 1;
-            range.format.setFontUnderline(true);
-            formats.append(range);
-        }
+        auto keys = std::make_unique<std::vector<int>>();
+        for (int u : underlined)
+            if (u >= start && u < i) keys->push_back(static_cast<int>(u - start));
         auto layout = std::make_unique<QTextLayout>(line, font);
         layout->setTextOption(option);
-        layout->setFormats(formats);
         layout->setCacheEnabled(true);
         layout->beginLayout();
         for (;;) {
@@ -207,10 +209,12 @@ std::unique_ptr<Block> Lay(const Key& key, const QFont& font) {
         for (int k = 0; k < layout->lineCount(); ++k) {
             const QRectF rect = layout->lineAt(k).naturalTextRect();
             const int width = static_cast<int>(std::ceil(rect.width() - 1e-6));
-            block->lines.push_back(Block::Line{layout.get(), k, std::max(0, width), rect.left()});
+            block->lines.push_back(
+                Block::Line{layout.get(), k, std::max(0, width), rect.left(), keys.get()});
             block->widest = std::max(block->widest, block->lines.back().width);
         }
         block->layouts.push_back(std::move(layout));
+        block->underlines.push_back(std::move(keys));
         if (atEnd) break;
         if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
         start = i + 1;
@@ -356,6 +360,17 @@ int QtTextRenderer::DrawText(const Target& target, const Font& font, std::u16str
             const QPointF origin(static_cast<qreal>(p.x) - p.line->left,
                                  static_cast<qreal>(p.y + block.ascent) - tl.y() - tl.ascent());
             tl.draw(&painter, origin);
+            // the access keys' underlines, under their characters on this line
+            const qreal baseline = origin.y() + tl.y() + tl.ascent();
+            for (int u : *p.line->underlined) {
+                if (u < tl.textStart() || u >= tl.textStart() + tl.textLength()) continue;
+                const qreal a = tl.cursorToX(u), b = tl.cursorToX(u + 1);
+                const qreal left = origin.x() + std::min(a, b), right = origin.x() + std::max(a, b);
+                painter.fillRect(QRectF(std::round(left), std::round(baseline + block.underlinePos),
+                                        std::max<qreal>(1, std::round(right) - std::round(left)),
+                                        block.underlineWidth),
+                                 painter.pen().color());
+            }
         }
     }
 
