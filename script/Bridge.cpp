@@ -83,6 +83,27 @@ QString EscapingPicture(const QString& formPath, const PathRule& paths) {
     return {};
 }
 
+// A setting of a script as JSON: a text, a number, true or false, null,
+// and, `depth` levels deep, a plain object of them; Undefined for anything
+// else (an array, a function, an object nested deeper), so that no
+// script's object is walked further than a setting goes.
+QJsonValue Json(const QJSValue& value, int depth) {
+    if (value.isBool()) return value.toBool();
+    if (value.isNumber()) return value.toNumber();
+    if (value.isString()) return value.toString();
+    if (value.isNull()) return QJsonValue::Null;
+    if (depth <= 0 || !value.isObject() || value.isArray() || value.isCallable()) return QJsonValue::Undefined;
+    QJsonObject object;
+    QJSValueIterator it(value);
+    while (it.hasNext()) {
+        it.next();
+        const QJsonValue member = Json(it.value(), depth - 1);
+        if (member.isUndefined()) return QJsonValue::Undefined;
+        object.insert(it.name(), member);
+    }
+    return object;
+}
+
 QJsonObject FontJson(const FontDescription& font) {
     return QJsonObject{{QStringLiteral("name"), FromU16(font.name)},
                        {QStringLiteral("size"), font.size},
@@ -376,7 +397,11 @@ QJSValue Bridge::Form(const Arguments& a) {
                        key == QLatin1String("backColor") || key == QLatin1String("font") ||
                        key == QLatin1String("visualStyle") || key == QLatin1String("name") ||
                        key == QLatin1String("title")) {
-                settings.insert(key, QJsonValue::fromVariant(v.toVariant()));
+                const QJsonValue json = Json(v, 1);
+                if (json.isUndefined())
+                    a.Fail(errors::kTypeMismatch,
+                           QStringLiteral("%1 is a text, a number, or an object of them").arg(key));
+                settings.insert(key, json);
             } else {
                 a.Fail(errors::kInvalidArgument,
                        QStringLiteral("\"%1\" is not a setting of host.form (width, height, backColor, font, "
@@ -422,9 +447,12 @@ QJSValue Bridge::Font(const Arguments& a) {
         if (auto* object = dynamic_cast<FontObject*>(Unwrap(v))) {
             font = FontJson(object->font()->Description());
         } else {
-            if (!v.isObject() || v.isArray() || Unwrap(v))
-                a.Fail(errors::kTypeMismatch, QStringLiteral("the argument of host.font is a font or an object of settings"));
-            const QJsonObject given = QJsonValue::fromVariant(v.toVariant()).toObject();
+            const QJsonValue json = Unwrap(v) ? QJsonValue::Undefined : Json(v, 1);
+            if (!json.isObject())
+                a.Fail(errors::kTypeMismatch,
+                       QStringLiteral("the argument of host.font is a font or an object of settings (texts, "
+                                      "numbers, true or false)"));
+            const QJsonObject given = json.toObject();
             for (auto it = given.begin(); it != given.end(); ++it) font.insert(it.key(), it.value());
         }
     }

@@ -2,9 +2,15 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 #include <thread>
+
+#include <pthread.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -68,6 +74,61 @@ private:
     std::thread m_Thread;
 };
 
+// The last line of defence against the engine's own faults: some of its
+// built-in functions recurse without the stack check its script functions
+// have (String() of arrays nested 100000 deep), and would take the process
+// down with a segmentation fault. The fault is caught on a stack of its
+// own and the run ends as a failed script does: one line naming the script
+// on the standard error, exit status 1. The messages are made beforehand,
+// as a signal handler may only write and exit.
+struct FaultReport {
+    char outOfStack[600];
+    char other[600];
+    std::uintptr_t stackLow = 0, stackHigh = 0;  // the main thread's stack
+};
+FaultReport g_Fault;
+
+void OnFault(int, siginfo_t* info, void*) {
+    const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
+    // a fault just beneath the stack (its guard) or in it is the stack overflowing
+    constexpr std::uintptr_t kGuard = 1024 * 1024;
+    const bool stack = g_Fault.stackHigh != 0 && address + kGuard >= g_Fault.stackLow && address < g_Fault.stackHigh;
+    const char* text = stack ? g_Fault.outOfStack : g_Fault.other;
+    const ssize_t written = write(STDERR_FILENO, text, std::strlen(text));
+    static_cast<void>(written);
+    _exit(1);
+}
+
+void CatchEngineFaults(const QString& script) {
+    const QByteArray name = script.toUtf8().left(200);
+    std::snprintf(g_Fault.outOfStack, sizeof g_Fault.outOfStack,
+                  "%s: stopped: the JavaScript engine ran out of stack in a built-in function (values nested too "
+                  "deep, such as arrays inside arrays turned into text)\n",
+                  name.constData());
+    std::snprintf(g_Fault.other, sizeof g_Fault.other, "%s: stopped: the JavaScript engine failed\n", name.constData());
+    pthread_attr_t attributes;
+    if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
+        void* low = nullptr;
+        std::size_t size = 0;
+        if (pthread_attr_getstack(&attributes, &low, &size) == 0) {
+            g_Fault.stackLow = reinterpret_cast<std::uintptr_t>(low);
+            g_Fault.stackHigh = g_Fault.stackLow + size;
+        }
+        pthread_attr_destroy(&attributes);
+    }
+    static char alternateStack[64 * 1024];
+    stack_t stack{};
+    stack.ss_sp = alternateStack;
+    stack.ss_size = sizeof alternateStack;
+    sigaltstack(&stack, nullptr);
+    struct sigaction action{};
+    action.sa_sigaction = OnFault;
+    action.sa_flags = SA_SIGINFO | SA_ONSTACK;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGSEGV, &action, nullptr);
+    sigaction(SIGBUS, &action, nullptr);
+}
+
 QString Seconds(double seconds) {
     return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
 }
@@ -130,6 +191,7 @@ int Run(const RunOptions& options) {
     engine.globalObject().setProperty(QStringLiteral("host"), made.property(QStringLiteral("host")));
     engine.globalObject().setProperty(QStringLiteral("print"), made.property(QStringLiteral("print")));
 
+    CatchEngineFaults(options.script);
     Watchdog watchdog(engine, options.timeoutSeconds);
     QStringList trace;
     const QJSValue result = engine.evaluate(source, options.script, 1, &trace);

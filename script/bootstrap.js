@@ -17,6 +17,7 @@
     const defineProperty = Object.defineProperty;
     const join = Array.prototype.join;
     const toLowerCase = String.prototype.toLowerCase;
+    const isArray = Array.isArray;
 
     const METHOD = freeze(create(null));
     const UNKNOWN = freeze(create(null));
@@ -146,6 +147,9 @@
                 const json = stringify(value);
                 if (json !== undefined) return json;
             } catch (e) {
+                // circular or nested too deep: the engine's own text of an
+                // array would recurse as deep, without a stack check
+                if (isArray(value)) return "[an array nested too deep or in itself]";
             }
         }
         return StringOf(value);
