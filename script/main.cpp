@@ -1,7 +1,6 @@
 // vemmix-script [options] SCRIPT [ARGS...]: runs a JavaScript program
 // against forms of controls (docs/scripting.md).
 #include <cstdio>
-#include <cstring>
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -18,26 +17,11 @@ void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& messag
     if (type == QtCriticalMsg || type == QtFatalMsg) Say(QStringLiteral("qt: ") + message);
 }
 
-// Whether --window comes before the script's path: the platform is chosen
-// before the application, and so before the options are parsed.
-bool WantsWindows(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const char* a = argv[i];
-        if (std::strcmp(a, "--window") == 0) return true;
-        if (std::strcmp(a, "--timeout") == 0 || std::strcmp(a, "--library") == 0 || std::strcmp(a, "--dpi") == 0) {
-            ++i;
-            continue;
-        }
-        if (a[0] != '-') return false;
-    }
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    // headless unless windows are asked for or the caller chose a platform
-    if (!WantsWindows(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // headless unless the caller chose a platform
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QtMessages);
     QGuiApplication app(argc, argv);
@@ -63,7 +47,7 @@ int main(int argc, char** argv) {
                                      QStringLiteral("Stops the script after SECONDS (a positive number)."),
                                      QStringLiteral("SECONDS"));
     const QCommandLineOption window(QStringLiteral("window"),
-                                    QStringLiteral("Runs the forms in real windows; time passes in real time."));
+                                    QStringLiteral("Real windows: not available yet (the script stops with status 2)."));
     const QCommandLineOption library(QStringLiteral("library"),
                                      QStringLiteral("Loads another control library (a file name or path); may be "
                                                     "repeated."),
@@ -111,8 +95,8 @@ int main(int argc, char** argv) {
         }
     }
     if (options.window) {
-        Say(QStringLiteral("--window: this build has no windowed container (the Qt container is not part of it); "
-                           "run the script without --window"));
+        Say(QStringLiteral("--window: not available: scripts run their forms headless only, on the virtual "
+                           "clock; run the script without --window"));
         return 2;
     }
     return vemmix::script::Run(options);
