@@ -9,6 +9,7 @@
 #include <vemmix/Dispatch.h>
 #include <vemmix/Errors.h>
 #include <vemmix/host/Desktop.h>
+#include <vemmix/host/FormControls.h>
 #include <vemmix/host/QtTextRenderer.h>
 #include "NativeControls.h"
 
@@ -133,8 +134,6 @@ struct HostedForm::Impl {
                                         std::int32_t error) const;
     void Prepare(headless::HeadlessSite& site, const FormControl& record) const;
     std::optional<QString> Refusal(const FormControl& record, Control& control) const;
-    void Read(headless::HeadlessSite& site, const PropertySet& set, const QString& location,
-              QStringList* problems) const;
     PropertySet Written(const Entry& entry) const;
     QImage Capture(const Entry& entry, ControlState state) const;
     void Compose(QImage& canvas, int parent, const gdi::RECT& clip,
@@ -191,10 +190,7 @@ headless::HeadlessSite* HostedForm::Impl::Create(headless::HeadlessForm& on, con
                                                  gdi::RECT bounds, std::int32_t* error) const {
     std::int32_t failure = errors::kNone;
     headless::HeadlessSite* site = on.AddCustomControl(
-        [&](ControlSite& s) -> std::unique_ptr<Control> {
-            if (detail::IsNativeClass(record.className)) return detail::MakeNativeControl(record.className, s);
-            return registry->Create(record.className.toStdU16String(), s, &failure);
-        },
+        [&](ControlSite& s) { return CreateFormControl(record.className, *registry, s, &failure); },
         record.Reference().toStdU16String(), bounds);
     if (site) {
         Prepare(*site, record);
@@ -208,7 +204,7 @@ headless::HeadlessSite* HostedForm::Impl::Create(headless::HeadlessForm& on, con
 headless::HeadlessSite* HostedForm::Impl::Placeholder(headless::HeadlessForm& on, const FormControl& record,
                                                       gdi::RECT bounds, std::int32_t error) const {
     headless::HeadlessSite* site = on.AddCustomControl(
-        [&](ControlSite& s) { return detail::MakePlaceholder(s, record.className, error); },
+        [&](ControlSite& s) { return MakePlaceholder(s, record.className, error); },
         record.Reference().toStdU16String(), bounds);
     Prepare(*site, record);
     return site;
@@ -234,32 +230,13 @@ std::optional<QString> HostedForm::Impl::Refusal(const FormControl& record, Cont
     return std::nullopt;
 }
 
-// ReadProperties from a copy of the set; what the control refuses is a problem.
-void HostedForm::Impl::Read(headless::HeadlessSite& site, const PropertySet& set, const QString& location,
-                            QStringList* problems) const {
-    PropertySet copy = set;
-    JsonPropertyBag bag(copy, &site.control().GetTypeInfo(), document.pictures);
-    site.control().ReadProperties(bag);
-    if (!problems) return;
-    for (const PropertyProblem& p : bag.problems())
-        *problems << QStringLiteral("%1.properties.%2: refused (error %3: %4): %5")
-                         .arg(location, p.key)
-                         .arg(p.error)
-                         .arg(FromU16(errors::Message(p.error)), p.reason);
-}
-
 // The set the control writes now, after the container's extent.
 PropertySet HostedForm::Impl::Written(const Entry& entry) const {
     const FormControl& record = document.controls[entry.index];
     if (entry.placeholder) return record.properties;
-    PropertySet set;
-    JsonPropertyBag bag(set, &entry.site->control().GetTypeInfo(), document.pictures);
     const gdi::RECT b = entry.site->bounds();
-    // the default Empty never matches, so both are always written
-    bag.WriteProperty(u"_ExtentX", Variant(HimetricFromPixels(b.right - b.left, dpi)), Variant());
-    bag.WriteProperty(u"_ExtentY", Variant(HimetricFromPixels(b.bottom - b.top, dpi)), Variant());
-    entry.site->control().WriteProperties(bag);
-    return set;
+    return WriteControlProperties(entry.site->control(), document.pictures, b.right - b.left, b.bottom - b.top,
+                                  dpi, dpi);
 }
 
 // One control on a form of its own, driven into `state`.
@@ -272,7 +249,7 @@ QImage HostedForm::Impl::Capture(const Entry& entry, ControlState state) const {
     const gdi::RECT bounds{0, 0, w, h};
     headless::HeadlessSite* site = entry.placeholder ? nullptr : Create(*alone, record, bounds, &failure);
     if (site)
-        Read(*site, Written(entry), {}, nullptr);
+        ReadControlProperties(site->control(), Written(entry), document.pictures, {}, nullptr);
     else
         site = Placeholder(*alone, record, bounds, failure);
     Control& control = site->control();
@@ -361,13 +338,10 @@ std::unique_ptr<HostedForm> HostedForm::Load(FormDocument document,
     VisualStyleSetting style = doc.form.visualStyle;
     if (options.visualStyle) {
         style = *options.visualStyle;
-    } else if (qEnvironmentVariableIsSet(kVisualStyleVariable)) {
-        const QString value = qEnvironmentVariable(kVisualStyleVariable);
-        if (const auto setting = ParseVisualStyle(value))
-            style = *setting;
-        else
-            impl->problems << QStringLiteral("%1: \"%2\" is not a visual style; the form's is used")
-                                  .arg(QLatin1String(kVisualStyleVariable), value);
+    } else {
+        QString problem;
+        style = EffectiveVisualStyle(doc.form.visualStyle, &problem);
+        if (!problem.isEmpty()) impl->problems << problem;
     }
     impl->visualStyle = VisualStyleFor(style);
     impl->dpi = options.dpi > 0 ? options.dpi : DesktopDpiY();
@@ -396,16 +370,13 @@ std::unique_ptr<HostedForm> HostedForm::Load(FormDocument document,
         entry.placeholder = entry.site == nullptr;
         if (entry.placeholder) {
             entry.site = impl->Placeholder(*impl->form, record, entry.bounds, entry.failure);
-            impl->problems << QStringLiteral("%1.class: \"%2\" cannot be created (error %3: %4); a placeholder "
-                                             "keeps its properties")
-                                  .arg(location, record.className)
-                                  .arg(entry.failure)
-                                  .arg(FromU16(errors::Message(entry.failure)));
+            impl->problems << QStringLiteral("%1.class: %2").arg(location, PlaceholderProblem(record.className, entry.failure));
         } else if (auto refusal = impl->Refusal(record, entry.site->control())) {
             if (error) *error = FormError{{}, location + QStringLiteral(".class"), *refusal};
             return nullptr;
         } else {
-            impl->Read(*entry.site, record.properties, location, &impl->problems);
+            ReadControlProperties(entry.site->control(), record.properties, doc.pictures, location,
+                                  &impl->problems);
         }
         if (entry.shown)
             entry.site->control().Show();
@@ -453,10 +424,7 @@ headless::HeadlessSite* HostedForm::Add(FormControl record, FormError* error, st
         d.form->RemoveControl(*entry.site);
         return fail(location + QStringLiteral(".class"), *refusal, errors::kCannotCreateObject);
     }
-    if (added.properties.empty())
-        entry.site->control().InitProperties();
-    else
-        d.Read(*entry.site, added.properties, location, &d.problems);
+    ReadControlProperties(entry.site->control(), added.properties, d.document.pictures, location, &d.problems);
     if (entry.shown)
         entry.site->control().Show();
     else
