@@ -57,27 +57,6 @@ public:
         for (const auto& site : Headless().sites()) Hook(*site);
     }
 
-    void MouseDown(Control& control, std::int16_t button, std::int16_t shift, float x, float y) override {
-        if (HeadlessSite* site = Place(control, x, y)) site->control().MouseDown(button, shift, x, y);
-    }
-    void MouseUp(Control& control, std::int16_t button, std::int16_t shift, float x, float y) override {
-        if (HeadlessSite* site = Place(control, x, y)) site->control().MouseUp(button, shift, x, y);
-    }
-    void MouseMove(Control& control, std::int16_t button, std::int16_t shift, float x, float y) override {
-        if (HeadlessSite* site = Place(control, x, y)) site->control().MouseMove(button, shift, x, y);
-    }
-    void DblClick(Control& control) override {
-        if (Live(control)) control.DblClick();
-    }
-    void KeyDown(Control& control, std::int16_t& keyCode, std::int16_t& shift) override {
-        if (Live(control)) control.KeyDown(keyCode, shift);
-    }
-    void KeyPress(Control& control, std::int16_t& keyAscii) override {
-        if (Live(control)) control.KeyPress(keyAscii);
-    }
-    void KeyUp(Control& control, std::int16_t& keyCode, std::int16_t& shift) override {
-        if (Live(control)) control.KeyUp(keyCode, shift);
-    }
     bool Focus(Control* control) override {
         if (!control) {
             Headless().SetFocus(nullptr);
@@ -140,19 +119,15 @@ private:
             if (&site->control() == &control) return site.get();
         return nullptr;
     }
-    // The site of a control that takes input now: enabled (a disabled
-    // window gets no mouse or key notifications).
-    HeadlessSite* Live(const Control& control) const {
-        HeadlessSite* site = SiteOf(control);
-        return site && site->Enabled() ? site : nullptr;
+    bool TakesInput(const Control& control) const override {
+        const HeadlessSite* site = SiteOf(control);
+        return site && site->Enabled();
     }
-    // The pointer to where a mouse notification happens; the site when the
-    // control takes it.
-    HeadlessSite* Place(const Control& control, float x, float y) {
-        HeadlessSite* site = SiteOf(control);
-        if (!site) return nullptr;
+    bool PointerTo(const Control& control, float x, float y) override {
+        const HeadlessSite* site = SiteOf(control);
+        if (!site) return false;
         Headless().SetPointer(FormPoint(*site, x, y));
-        return site->Enabled() ? site : nullptr;
+        return site->Enabled();
     }
     // The holder of an access key: several controls with one key take
     // turns, in tab order after the focus.

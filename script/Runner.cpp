@@ -165,7 +165,12 @@ int Run(const RunOptions& options) {
     // an untrusted script gets only controls safe for untrusted callers, and
     // the forms it loads are untrusted data
     if (options.untrusted) hostOptions.requiredSafety = kSafeForUntrustedCaller | kSafeForUntrustedData;
+#ifdef VEMMIX_SCRIPT_WINDOWS
+    std::unique_ptr<ScriptDesktop> desktop =
+        options.window ? MakeWindowDesktop(registry, hostOptions) : MakeHeadlessDesktop(registry, hostOptions);
+#else
     std::unique_ptr<ScriptDesktop> desktop = MakeHeadlessDesktop(registry, hostOptions);
+#endif
 
     // Declared after the desktop and the engine, the bridge goes first: its
     // forms and values before the engine they live in.

@@ -49,15 +49,29 @@ public:
     // ---- input, as the container delivers it --------------------------------------
     // Mouse notifications put the pointer where they happen (client pixels
     // of the control); a disabled control gets no notification.
-    virtual void MouseDown(Control& control, std::int16_t button, std::int16_t shift, float x, float y) = 0;
-    virtual void MouseUp(Control& control, std::int16_t button, std::int16_t shift, float x, float y) = 0;
-    virtual void MouseMove(Control& control, std::int16_t button, std::int16_t shift, float x, float y) = 0;
-    virtual void DblClick(Control& control) = 0;
+    void MouseDown(Control& control, std::int16_t button, std::int16_t shift, float x, float y) {
+        if (PointerTo(control, x, y)) control.MouseDown(button, shift, x, y);
+    }
+    void MouseUp(Control& control, std::int16_t button, std::int16_t shift, float x, float y) {
+        if (PointerTo(control, x, y)) control.MouseUp(button, shift, x, y);
+    }
+    void MouseMove(Control& control, std::int16_t button, std::int16_t shift, float x, float y) {
+        if (PointerTo(control, x, y)) control.MouseMove(button, shift, x, y);
+    }
+    void DblClick(Control& control) {
+        if (TakesInput(control)) control.DblClick();
+    }
     // Keys go to `control` as to the control with the focus; the arguments
     // come back as the control left them.
-    virtual void KeyDown(Control& control, std::int16_t& keyCode, std::int16_t& shift) = 0;
-    virtual void KeyPress(Control& control, std::int16_t& keyAscii) = 0;
-    virtual void KeyUp(Control& control, std::int16_t& keyCode, std::int16_t& shift) = 0;
+    void KeyDown(Control& control, std::int16_t& keyCode, std::int16_t& shift) {
+        if (TakesInput(control)) control.KeyDown(keyCode, shift);
+    }
+    void KeyPress(Control& control, std::int16_t& keyAscii) {
+        if (TakesInput(control)) control.KeyPress(keyAscii);
+    }
+    void KeyUp(Control& control, std::int16_t& keyCode, std::int16_t& shift) {
+        if (TakesInput(control)) control.KeyUp(keyCode, shift);
+    }
     // The focus to `control` (null: to none); false when it cannot take it
     // (disabled, hidden, or a Frame or a Label).
     virtual bool Focus(Control* control) = 0;
@@ -83,6 +97,14 @@ public:
     // moves in the headless form's line format.
     virtual std::vector<std::string> LogLines() const = 0;
     virtual void ClearLog() = 0;
+
+protected:
+    // The pointer to client pixel (x, y) of the control's window, where a
+    // mouse notification happens; whether the control takes input now.
+    virtual bool PointerTo(const Control& control, float x, float y) = 0;
+    // Whether the control's window takes input now: a disabled window gets
+    // no mouse or key notifications.
+    virtual bool TakesInput(const Control& control) const = 0;
 };
 
 // Where forms live and how time passes for them.
@@ -104,5 +126,12 @@ public:
 // clock that moves only in Advance.
 std::unique_ptr<ScriptDesktop> MakeHeadlessDesktop(std::shared_ptr<const host::ControlRegistry> registry,
                                                    host::HostOptions options);
+
+#ifdef VEMMIX_SCRIPT_WINDOWS
+// The windowed desktop: each form in a real window of the Qt container,
+// time passing in real time in Advance. Needs a QApplication.
+std::unique_ptr<ScriptDesktop> MakeWindowDesktop(std::shared_ptr<const host::ControlRegistry> registry,
+                                                 host::HostOptions options);
+#endif
 
 }  // namespace vemmix::script

@@ -3,7 +3,11 @@
 #include <cstdio>
 
 #include <QCommandLineParser>
+#ifdef VEMMIX_SCRIPT_WINDOWS
+#include <QApplication>
+#else
 #include <QGuiApplication>
+#endif
 
 #include "script/Runner.h"
 
@@ -17,14 +21,33 @@ void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& messag
     if (type == QtCriticalMsg || type == QtFatalMsg) Say(QStringLiteral("qt: ") + message);
 }
 
+// Whether --window comes before the script's path: the platform is chosen
+// before the application, and so before the options are parsed.
+bool WantsWindows(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--window") return true;
+        if (a == "--timeout" || a == "--library" || a == "--dpi") {
+            ++i;
+            continue;
+        }
+        if (!a.startsWith('-')) return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    // headless unless the caller chose a platform
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // headless unless windows are asked for or the caller chose a platform
+    if (!WantsWindows(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QtMessages);
+#ifdef VEMMIX_SCRIPT_WINDOWS
+    QApplication app(argc, argv);  // the windows are widgets
+#else
     QGuiApplication app(argc, argv);
+#endif
     QCoreApplication::setApplicationName(QStringLiteral("vemmix-script"));
 
     QCommandLineParser parser;
@@ -46,8 +69,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption timeout(QStringLiteral("timeout"),
                                      QStringLiteral("Stops the script after SECONDS (a positive number)."),
                                      QStringLiteral("SECONDS"));
+#ifdef VEMMIX_SCRIPT_WINDOWS
     const QCommandLineOption window(QStringLiteral("window"),
-                                    QStringLiteral("Real windows: not available yet (the script stops with status 2)."));
+                                    QStringLiteral("Runs the forms in real windows; time passes in real time."));
+#else
+    const QCommandLineOption window(QStringLiteral("window"),
+                                    QStringLiteral("Real windows: not in this build (the script stops with status 2)."));
+#endif
     const QCommandLineOption library(QStringLiteral("library"),
                                      QStringLiteral("Loads another control library (a file name or path); may be "
                                                     "repeated."),
@@ -94,10 +122,12 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+#ifndef VEMMIX_SCRIPT_WINDOWS
     if (options.window) {
-        Say(QStringLiteral("--window: not available: scripts run their forms headless only, on the virtual "
-                           "clock; run the script without --window"));
+        Say(QStringLiteral("--window: not available: this build has no Qt container (Qt 6 Widgets); scripts run "
+                           "their forms headless, on the virtual clock; run the script without --window"));
         return 2;
     }
+#endif
     return vemmix::script::Run(options);
 }
