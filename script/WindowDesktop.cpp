@@ -91,8 +91,11 @@ public:
         };
         if (auto problem = host::CheckForm(document)) return fail(problem->location, problem->message, errors::kInvalidArgument);
 
-        QWidget* parent = record.parent.isEmpty() ? nullptr : m_Window->Find(SplitReference(record.parent).first,
-                                                                             SplitReference(record.parent).second);
+        QWidget* parent = nullptr;
+        if (!record.parent.isEmpty()) {
+            const auto [frame, index] = SplitReference(record.parent);
+            parent = m_Window->Find(frame, index);
+        }
         std::int32_t failure = errors::kNone;
         ControlWindow* w = m_Window->AddControl(record.className.toStdU16String(), record.name,
                                                 QRect(record.left, record.top, record.width, record.height), parent,
