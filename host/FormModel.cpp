@@ -6,11 +6,23 @@
 #include <vector>
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <vemmix/host/Form.h>
 #include <vemmix/host/Limits.h>
+#include "Names.h"
 
 namespace vemmix::host {
+
+bool detail::IsName(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
+    return text.size() <= limits::kMaxNameLength && pattern.match(text).hasMatch();
+}
+
+QString detail::NotAName(const QString& text) {
+    return QStringLiteral("\"%1\" is not a name (a letter, then letters, digits or underscores, %2 characters "
+                          "at most)").arg(text.left(80)).arg(limits::kMaxNameLength);
+}
 
 QString FormControl::Reference() const {
     return index ? QStringLiteral("%1(%2)").arg(name).arg(*index) : name;
@@ -36,6 +48,9 @@ class NameSpace {
 public:
     // The error of adding `name` (with `index`) held at `location`.
     std::optional<FormError> Add(const QString& name, std::optional<int> index, const QString& location) {
+        // a document made in code is held to the syntax a file's reader checks
+        if (!detail::IsName(name))
+            return FormError{{}, location + QStringLiteral(".name"), detail::NotAName(name)};
         Holder& holder = m_Holders[name.toLower()];
         if (holder.location.isEmpty()) {
             holder = Holder{location, index.has_value(), {}};

@@ -18,6 +18,7 @@
 #include <vemmix/host/Form.h>
 #include <vemmix/host/Limits.h>
 #include "JsonValues.h"
+#include "Names.h"
 
 namespace vemmix::host {
 
@@ -37,11 +38,6 @@ QString Join(const QString& location, const QString& key) {
 
 QString At(const QString& location, qsizetype index) {
     return location + QLatin1Char('[') + QString::number(index) + QLatin1Char(']');
-}
-
-bool IsName(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
-    return text.size() <= limits::kMaxNameLength && pattern.match(text).hasMatch();
 }
 
 bool IsKey(const QString& text) {
@@ -250,10 +246,8 @@ bool Reader::Name(const QJsonObject& o, const char* key, const QString& location
     QString text;
     if (!o.contains(QLatin1String(key))) return true;
     if (!Text(o, key, location, limits::kMaxTextLength, &text)) return false;
-    if (!IsName(text))
-        return Fail(Join(location, QLatin1String(key)),
-                    QStringLiteral("%1 is not a name (a letter, then letters, digits or underscores, "
-                                   "%2 characters at most)").arg(Quoted(text)).arg(limits::kMaxNameLength));
+    if (!detail::IsName(text))
+        return Fail(Join(location, QLatin1String(key)), detail::NotAName(text));
     *out = text;
     return true;
 }

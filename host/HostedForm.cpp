@@ -11,6 +11,7 @@
 #include <vemmix/host/Desktop.h>
 #include <vemmix/host/FormControls.h>
 #include <vemmix/host/QtTextRenderer.h>
+#include "NativeControls.h"
 
 namespace vemmix::host {
 
@@ -54,6 +55,41 @@ QImage WindowImage(const headless::HeadlessSite& site) {
 
 }  // namespace
 
+std::optional<QString> CheckSafety(Control& control, std::uint32_t options) {
+    // The interface each option is asked for: scripting goes through
+    // IDispatch, initialisation from data through IPersistPropertyBag.
+    struct Option {
+        std::uint32_t bit;
+        Guid interfaceId;
+        const char* what;
+    };
+    static constexpr Option kOptions[] = {
+        {kSafeForUntrustedCaller, Guid{0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}},
+         "untrusted callers"},
+        {kSafeForUntrustedData, Guid{0x37D84F60, 0x42CB, 0x11CE, {0x81, 0x35, 0x00, 0xAA, 0x00, 0x4B, 0xB8, 0x51}},
+         "untrusted data"},
+    };
+    for (const Option& option : kOptions) {
+        if ((options & option.bit) == 0) continue;
+        std::uint32_t supported = 0, enabled = 0;
+        const std::int32_t asked = control.GetInterfaceSafetyOptions(option.interfaceId, supported, enabled);
+        if (asked != errors::kNone)
+            return QStringLiteral("is not safe for %1 (its safety interface answers error %2)")
+                .arg(QLatin1String(option.what))
+                .arg(asked);
+        if ((supported & option.bit) == 0)
+            return QStringLiteral("is not safe for %1 (it supports the safety options %2)")
+                .arg(QLatin1String(option.what))
+                .arg(supported);
+        const std::int32_t set = control.SetInterfaceSafetyOptions(option.interfaceId, option.bit, option.bit);
+        if (set != errors::kNone)
+            return QStringLiteral("is not safe for %1 (enabling the option fails with error %2)")
+                .arg(QLatin1String(option.what))
+                .arg(set);
+    }
+    return std::nullopt;
+}
+
 QString StateName(ControlState state) {
     for (const StateNameRow& row : kStateNames)
         if (row.state == state) return QLatin1String(row.name);
@@ -71,6 +107,7 @@ struct HostedForm::Impl {
         std::size_t index;  // in the document
         headless::HeadlessSite* site = nullptr;
         bool placeholder = false;
+        std::int32_t failure = errors::kNone;  // why a placeholder's class was not created
         int parent = -1;  // the entry of its frame
         gdi::RECT bounds;  // in form pixels
         bool shown = true;  // it and all its frames visible
@@ -89,8 +126,14 @@ struct HostedForm::Impl {
     QStringList problems;
 
     std::unique_ptr<headless::HeadlessForm> NewForm() const;
+    int ParentOf(const FormControl& record) const;
+    void Place(Entry& entry) const;
     headless::HeadlessSite* Create(headless::HeadlessForm& on, const FormControl& record, gdi::RECT bounds,
-                                   bool* placeholder, QString* problem) const;
+                                   std::int32_t* error) const;
+    headless::HeadlessSite* Placeholder(headless::HeadlessForm& on, const FormControl& record, gdi::RECT bounds,
+                                        std::int32_t error) const;
+    void Prepare(headless::HeadlessSite& site, const FormControl& record) const;
+    std::optional<QString> Refusal(const FormControl& record, Control& control) const;
     PropertySet Written(const Entry& entry) const;
     QImage Capture(const Entry& entry, ControlState state) const;
     void Compose(QImage& canvas, int parent, const gdi::RECT& clip,
@@ -118,24 +161,73 @@ std::unique_ptr<headless::HeadlessForm> HostedForm::Impl::NewForm() const {
     return f;
 }
 
-// The control of a record, or its placeholder; it has had Initialize.
-headless::HeadlessSite* HostedForm::Impl::Create(headless::HeadlessForm& on, const FormControl& record,
-                                                 gdi::RECT bounds, bool* placeholder, QString* problem) const {
-    const QString reference = record.Reference();
-    std::int32_t error = errors::kNone;
-    headless::HeadlessSite* site = on.AddCustomControl(
-        [&](ControlSite& s) { return CreateFormControl(record.className, *registry, s, &error); },
-        reference.toStdU16String(), bounds);
-    *placeholder = site == nullptr;
-    if (!site) {
-        if (problem) *problem = PlaceholderProblem(record.className, error);
-        site = on.AddCustomControl([&](ControlSite& s) { return MakePlaceholder(s, record.className, error); },
-                                   reference.toStdU16String(), bounds);
+// The entry of a control's frame; -1 for the form.
+int HostedForm::Impl::ParentOf(const FormControl& record) const {
+    if (record.parent.isEmpty()) return -1;
+    const FormControl* parent = document.Find(record.parent);
+    return parent ? static_cast<int>(parent - document.controls.data()) : -1;
+}
+
+// Bounds in form pixels and visibility through the frames; the parents of
+// the entries are set.
+void HostedForm::Impl::Place(Entry& entry) const {
+    const FormControl& c = document.controls[entry.index];
+    int x = c.left, y = c.top;
+    bool shown = c.visible;
+    for (int p = entry.parent; p >= 0; p = entries[static_cast<std::size_t>(p)].parent) {
+        const FormControl& frame = document.controls[static_cast<std::size_t>(p)];
+        x += frame.left;
+        y += frame.top;
+        shown = shown && frame.visible;
     }
-    site->extenderToolTipText = record.toolTipText.toStdU16String();
-    site->displayAsDefault = !document.form.defaultControl.isEmpty() &&
-                             reference.compare(document.form.defaultControl, Qt::CaseInsensitive) == 0;
+    entry.bounds = gdi::RECT{x, y, x + c.width, y + c.height};
+    entry.shown = shown;
+}
+
+// The control of a record, sent Initialize; null, with `error` set, when
+// its class cannot be created.
+headless::HeadlessSite* HostedForm::Impl::Create(headless::HeadlessForm& on, const FormControl& record,
+                                                 gdi::RECT bounds, std::int32_t* error) const {
+    std::int32_t failure = errors::kNone;
+    headless::HeadlessSite* site = on.AddCustomControl(
+        [&](ControlSite& s) { return CreateFormControl(record.className, *registry, s, &failure); },
+        record.Reference().toStdU16String(), bounds);
+    if (site) {
+        Prepare(*site, record);
+    } else if (error) {
+        *error = failure != errors::kNone ? failure : errors::kCannotCreateObject;
+    }
     return site;
+}
+
+// The stand-in for a control whose class could not be created.
+headless::HeadlessSite* HostedForm::Impl::Placeholder(headless::HeadlessForm& on, const FormControl& record,
+                                                      gdi::RECT bounds, std::int32_t error) const {
+    headless::HeadlessSite* site = on.AddCustomControl(
+        [&](ControlSite& s) { return MakePlaceholder(s, record.className, error); },
+        record.Reference().toStdU16String(), bounds);
+    Prepare(*site, record);
+    return site;
+}
+
+// What the container keeps for a control: its tooltip text, whether it
+// is the default button, and whether Tab stops at it (not at a Frame or a
+// Label, which take no focus).
+void HostedForm::Impl::Prepare(headless::HeadlessSite& site, const FormControl& record) const {
+    const QString reference = record.Reference();
+    site.tabStop = !detail::IsNativeClass(record.className);
+    site.extenderToolTipText = record.toolTipText.toStdU16String();
+    site.displayAsDefault = !document.form.defaultControl.isEmpty() &&
+                            reference.compare(document.form.defaultControl, Qt::CaseInsensitive) == 0;
+}
+
+// Why a control may not read its set or be added under the required
+// safety; the container's own controls are not asked.
+std::optional<QString> HostedForm::Impl::Refusal(const FormControl& record, Control& control) const {
+    if (options.requiredSafety == 0 || detail::IsNativeClass(record.className)) return std::nullopt;
+    if (auto problem = CheckSafety(control, options.requiredSafety))
+        return QStringLiteral("\"%1\" %2; it is refused").arg(record.className, *problem);
+    return std::nullopt;
 }
 
 // The set the control writes now, after the container's extent.
@@ -153,9 +245,13 @@ QImage HostedForm::Impl::Capture(const Entry& entry, ControlState state) const {
     const int w = entry.bounds.right - entry.bounds.left;
     const int h = entry.bounds.bottom - entry.bounds.top;
     std::unique_ptr<headless::HeadlessForm> alone = NewForm();
-    bool placeholder = false;
-    headless::HeadlessSite* site = Create(*alone, record, gdi::RECT{0, 0, w, h}, &placeholder, nullptr);
-    if (!placeholder) ReadControlProperties(site->control(), Written(entry), document.pictures, {}, nullptr);
+    std::int32_t failure = entry.failure;
+    const gdi::RECT bounds{0, 0, w, h};
+    headless::HeadlessSite* site = entry.placeholder ? nullptr : Create(*alone, record, bounds, &failure);
+    if (site)
+        ReadControlProperties(site->control(), Written(entry), document.pictures, {}, nullptr);
+    else
+        site = Placeholder(*alone, record, bounds, failure);
     Control& control = site->control();
     control.Show();
 
@@ -262,31 +358,22 @@ std::unique_ptr<HostedForm> HostedForm::Load(FormDocument document,
     impl->entries.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         impl->entries[i].index = i;
-        if (const FormControl* parent = doc.controls[i].parent.isEmpty() ? nullptr : doc.Find(doc.controls[i].parent))
-            impl->entries[i].parent = static_cast<int>(parent - doc.controls.data());
+        impl->entries[i].parent = impl->ParentOf(doc.controls[i]);
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        const FormControl& c = doc.controls[i];
-        int x = c.left, y = c.top;
-        bool shown = c.visible;
-        for (int p = impl->entries[i].parent; p >= 0; p = impl->entries[static_cast<std::size_t>(p)].parent) {
-            const FormControl& frame = doc.controls[static_cast<std::size_t>(p)];
-            x += frame.left;
-            y += frame.top;
-            shown = shown && frame.visible;
-        }
-        impl->entries[i].bounds = gdi::RECT{x, y, x + c.width, y + c.height};
-        impl->entries[i].shown = shown;
-    }
+    for (Impl::Entry& entry : impl->entries) impl->Place(entry);
 
     // the controls in creation order, each read and shown
     for (Impl::Entry& entry : impl->entries) {
         const FormControl& record = doc.controls[entry.index];
         const QString location = QStringLiteral("controls[%1]").arg(entry.index);
-        QString problem;
-        entry.site = impl->Create(*impl->form, record, entry.bounds, &entry.placeholder, &problem);
+        entry.site = impl->Create(*impl->form, record, entry.bounds, &entry.failure);
+        entry.placeholder = entry.site == nullptr;
         if (entry.placeholder) {
-            impl->problems << QStringLiteral("%1.class: %2").arg(location, problem);
+            entry.site = impl->Placeholder(*impl->form, record, entry.bounds, entry.failure);
+            impl->problems << QStringLiteral("%1.class: %2").arg(location, PlaceholderProblem(record.className, entry.failure));
+        } else if (auto refusal = impl->Refusal(record, entry.site->control())) {
+            if (error) *error = FormError{{}, location + QStringLiteral(".class"), *refusal};
+            return nullptr;
         } else {
             ReadControlProperties(entry.site->control(), record.properties, doc.pictures, location,
                                   &impl->problems);
@@ -302,6 +389,50 @@ std::unique_ptr<HostedForm> HostedForm::Load(FormDocument document,
 headless::HeadlessForm& HostedForm::form() { return *m_Impl->form; }
 const FormDocument& HostedForm::document() const { return m_Impl->document; }
 const QStringList& HostedForm::problems() const { return m_Impl->problems; }
+
+headless::HeadlessSite* HostedForm::Add(FormControl record, FormError* error, std::int32_t* number) {
+    Impl& d = *m_Impl;
+    const std::size_t index = d.document.controls.size();
+    const QString location = QStringLiteral("controls[%1]").arg(index);
+    const auto fail = [&](QString where, QString message, std::int32_t n) -> headless::HeadlessSite* {
+        d.document.controls.resize(index);
+        if (error) *error = FormError{{}, std::move(where), std::move(message)};
+        if (number) *number = n;
+        return nullptr;
+    };
+
+    // the form with the control must be as sound as a form read from a file
+    d.document.controls.push_back(std::move(record));
+    if (auto problem = CheckForm(d.document))
+        return fail(problem->location, problem->message, errors::kInvalidArgument);
+    const FormControl& added = d.document.controls.back();
+
+    Impl::Entry entry;
+    entry.index = index;
+    entry.parent = d.ParentOf(added);
+    d.Place(entry);
+    std::int32_t failure = errors::kNone;
+    entry.site = d.Create(*d.form, added, entry.bounds, &failure);
+    if (!entry.site)
+        return fail(location + QStringLiteral(".class"),
+                    QStringLiteral("\"%1\" cannot be created (error %2: %3)")
+                        .arg(added.className)
+                        .arg(failure)
+                        .arg(FromU16(errors::Message(failure))),
+                    failure);
+    if (auto refusal = d.Refusal(added, entry.site->control())) {
+        d.form->RemoveControl(*entry.site);
+        return fail(location + QStringLiteral(".class"), *refusal, errors::kCannotCreateObject);
+    }
+    ReadControlProperties(entry.site->control(), added.properties, d.document.pictures, location, &d.problems);
+    if (entry.shown)
+        entry.site->control().Show();
+    else
+        entry.site->SetVisible(false);
+    d.entries.push_back(entry);
+    if (number) *number = errors::kNone;
+    return entry.site;
+}
 
 headless::HeadlessSite* HostedForm::Find(QStringView reference) {
     for (const Impl::Entry& e : m_Impl->entries)
@@ -333,6 +464,11 @@ QImage HostedForm::Render() {
 
 QImage HostedForm::Render(ControlState state) {
     return m_Impl->Render([&](const Impl::Entry& e) { return m_Impl->Capture(e, state); });
+}
+
+QImage HostedForm::RenderControl(QStringView reference) {
+    headless::HeadlessSite* site = Find(reference);
+    return site ? WindowImage(*site) : QImage();
 }
 
 QImage HostedForm::RenderControl(QStringView reference, ControlState state) {

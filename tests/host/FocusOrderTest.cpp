@@ -83,6 +83,22 @@ TEST_F(FocusOrderTest, WithoutFocusMovesFromTheAskingControl) {
     EXPECT_EQ(form.focus(), a);
 }
 
+// The form's own Tab key: from nothing to the first (last) tab stop, then
+// on in tab order, without a log entry of any control.
+TEST_F(FocusOrderTest, TheFormsTabKeyMovesTheFocusWithoutALogEntry) {
+    form.Tab(true);
+    EXPECT_THAT(Take(), ElementsAre("A GotFocus"));
+    b->tabStop = false;
+    form.Tab(true);
+    EXPECT_THAT(Take(), ElementsAre("A LostFocus", "A ExitFocus", "C GotFocus"));
+    form.Tab(false);
+    EXPECT_EQ(form.focus(), a);
+    form.SetFocus(nullptr);
+    form.Tab(false);
+    EXPECT_EQ(form.focus(), c);
+    EXPECT_THAT(FocusLog(), IsEmpty());
+}
+
 TEST_F(FocusOrderTest, RemovedControlLeavesNoFocus) {
     form.SetFocus(c);
     form.RemoveControl(*c);

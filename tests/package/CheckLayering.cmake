@@ -2,7 +2,7 @@
 # and the public headers only (no Qt, no files, no clock, nothing of a host),
 # the public headers include only each other, base/ sits beneath every
 # folder, render/ beneath the button, and the containers (headless, the
-# host library, Qt) build on the public API alone.
+# host library, Qt) and the scripting host build on the public API alone.
 #   cmake -DSOURCE_DIR=<repository> -P CheckLayering.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -47,6 +47,8 @@ check_includes("the host library uses the public API only" "host;include/vemmix/
   "/host/(qt|headless)/")
 check_includes("the Qt container uses the public API only" "host/qt;include/vemmix/qt"
   "\"(base|control|input|render|themes|content)/")
+check_includes("the scripting host uses the public API only" "script"
+  "\"(base|control|input|render|themes|content|host)/")
 
 if(failures)
   list(JOIN failures "\n" text)

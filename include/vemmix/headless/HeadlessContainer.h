@@ -296,6 +296,10 @@ public:
     // control that is a tab stop and enabled, in creation order, wrapping.
     void SetFocus(HeadlessSite* site);
     HeadlessSite* focus() const { return m_Focus; }
+    // The form's Tab key (Shift+Tab when not `forward`): the focus moves to
+    // the next (previous) tab stop as a control's MoveFocus moves it, from
+    // the first (last) control when nothing has the focus; no log entry.
+    void Tab(bool forward) { MoveFocusFrom(nullptr, forward); }
 
     // The virtual clock: runs every due timer tick in time order (ties: the
     // lower window first, then timerOver before timerFading), now() being

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -46,7 +47,21 @@ struct HostOptions {
     std::optional<VisualStyleSetting> visualStyle;
     // Screen resolution in dots per inch; 0: the desktop's.
     int dpi = 0;
+    // The scripting-safety options (kSafeForUntrustedCaller,
+    // kSafeForUntrustedData) every control must grant (CheckSafety) before
+    // it reads its property set or is added: for a form from an untrusted
+    // source. A control that does not is refused; placeholders and the
+    // container's own Frame and Label are not asked.
+    std::uint32_t requiredSafety = 0;
 };
+
+// Asks a control's scripting-safety interface (IObjectSafety) for each of
+// `options`, as a browser asks before it scripts a control or initialises
+// it from a page's data: the option must be supported (for IDispatch, or
+// for IPersistPropertyBag when it is kSafeForUntrustedData) and enabling
+// it must succeed. nullopt when the control grants them all; else why not
+// ("is not safe for untrusted callers (it supports the options 0)").
+VEMMIX_HOST_EXPORT std::optional<QString> CheckSafety(Control& control, std::uint32_t options);
 
 class VEMMIX_HOST_EXPORT HostedForm {
 public:
@@ -67,6 +82,18 @@ public:
     // ("controls[3].properties.Depth: …").
     const QStringList& problems() const;
 
+    // A control placed on the form as a designer places it: created
+    // through the registry (or, for "Frame" and "Label", by the container),
+    // sent Initialize, then InitProperties when `record` has no properties
+    // (else ReadProperties from them, their refusals going to problems()),
+    // and Show. It is on top of the others and last in tab order, and Save
+    // writes it. Null, with `error` located as in a document
+    // ("controls[4].name") and `number` set, when the form with it would
+    // not be sound (5: a name given already, a size beyond the limits …),
+    // its class cannot be created (429; no placeholder stands in for it)
+    // or it does not grant the required safety (429).
+    headless::HeadlessSite* Add(FormControl record, FormError* error, std::int32_t* number = nullptr);
+
     // A control by its reference ("cmdOK", "cmdNav(2)"); null when none.
     headless::HeadlessSite* Find(QStringView reference);
     bool IsPlaceholder(QStringView reference) const;
@@ -86,6 +113,8 @@ public:
     // One control's window in `state` (ARGB32, transparent where a shaped
     // window is not); a null image for an unknown reference.
     QImage RenderControl(QStringView reference, ControlState state);
+    // The same as the control's window shows it now.
+    QImage RenderControl(QStringView reference);
 
 private:
     struct Impl;
