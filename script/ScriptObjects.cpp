@@ -35,9 +35,11 @@ std::u16string_view FindName(const QString& name, const std::u16string_view (&na
     return {};
 }
 
-// Event handlers nested deeper than this (a handler that causes its own
-// event again) are not run; the control gets "out of stack space".
-constexpr int kMaxHandlerDepth = 64;
+// Event handlers nested deeper than a container allows (a handler that
+// causes its own event again) are not run; the control gets "out of stack
+// space". Each form's container bounds its own controls; this bounds the
+// handlers of all the script's forms together, which share one engine.
+constexpr int kMaxHandlerDepth = kMaxEventNesting;
 
 }  // namespace
 

@@ -318,6 +318,12 @@ void ControlWindow::PropertyChanged(std::u16string_view name) {
 }
 
 std::int32_t ControlWindow::RaiseEvent(std::int32_t dispid, std::span<Variant> args) {
+    // Nesting across the form's controls is bounded (kMaxEventNesting): the
+    // raise that would go deeper, and every raise after it until the
+    // outermost has returned, fails with 28 and reaches no handler.
+    const EventNesting::Scope scope(m_Form.m_EventNesting);
+    if (!scope.Entered()) return errors::kOutOfStackSpace;
+
     // hover, as the container sees it from the events
     if (dispid == 9) m_HotTracked = true;        // MouseOver
     else if (dispid == 10) m_HotTracked = false;  // MouseOut

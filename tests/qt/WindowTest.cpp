@@ -43,6 +43,32 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Handlers of two buttons that click each other stop at the bound of the
+    // whole form, as in the headless container, and it resets afterwards.
+    void eventNestingIsBoundedAcrossTheForm() {
+        FormWindow form;
+        ControlWindow& a = form.AddButton(QStringLiteral("A"), QRect(0, 0, 60, 20));
+        ControlWindow& b = form.AddButton(QStringLiteral("B"), QRect(0, 30, 60, 20));
+        const std::int32_t click = a.control()->GetTypeInfo().FindEvent(u"Click")->dispid;
+        int handled = 0;
+        form.onEvent = [&](ControlWindow& window, std::int32_t dispid, std::span<Variant>) -> std::int32_t {
+            if (dispid != click) return 0;
+            ++handled;
+            Control& other = *(&window == &a ? b : a).control();
+            return SetProperty(other, u"Value", Variant(true));
+        };
+        QCOMPARE(SetProperty(*a.control(), u"Value", Variant(true)), errors::kOutOfStackSpace);
+        QCOMPARE(handled, kMaxEventNesting);
+
+        handled = 0;
+        form.onEvent = [&](ControlWindow&, std::int32_t dispid, std::span<Variant>) -> std::int32_t {
+            if (dispid == click) ++handled;
+            return 0;
+        };
+        QCOMPARE(SetProperty(*b.control(), u"Value", Variant(true)), 0);
+        QCOMPARE(handled, 1);
+    }
+
     void theImageIsTheBitmapAndIsPresentedAsDrawn() {
         Form f;
         ControlWindow& cmd = f.Button(QStringLiteral("cmd"), QRect(10, 10, 90, 28), {{"Caption", "Hello"}});

@@ -253,6 +253,7 @@ private:
 
     std::vector<PopupMenu> m_Menus;
 
+    EventNesting m_EventNesting;  // across all the form's controls
     bool m_Logging = false;
     std::vector<headless::LogEntry> m_Log;
     std::int32_t m_NextHandle = 1000;
