@@ -217,7 +217,7 @@ TEST_F(RedrawTest, NoDrawingObjectSurvivesARepaint) {
     for (std::int32_t appearance = 0; appearance <= 9; ++appearance) {
         if (appearance == ecAppearance::Shaped) continue;  // keeps its mask picture
         for (std::int32_t mode : {0, 1, 2}) {
-            SCOPED_TRACE(std::to_string(appearance) + "/" + std::to_string(mode));
+            SCOPED_TRACE(::testing::Message() << appearance << "/" << mode);
             button->SetAppearance(appearance);
             button->SetAppearanceMode(mode);
             const std::size_t live = gdi::LiveObjectCount();

@@ -399,7 +399,7 @@ TEST(ClassFactory, CreatesByProgramIdentifierWithoutRegardToCase) {
     headless::HeadlessForm form;
     for (std::u16string_view id : {u"Vemmix.Zorvane", u"vemmix.zorvane", u"VEMMIX.ZORVANE"}) {
         std::int32_t error = -1;
-        headless::HeadlessSite* site = form.AddControl(id, u"B" + std::u16string(id), {0, 0, 50, 20}, &error);
+        headless::HeadlessSite* site = form.AddControl(id, std::u16string(u"B").append(id), {0, 0, 50, 20}, &error);
         ASSERT_NE(site, nullptr);
         EXPECT_EQ(error, 0);
         EXPECT_NE(ZorvaneOf(*site), nullptr);
