@@ -17,5 +17,6 @@ PropertyBag::~PropertyBag() = default;
 TextRenderer::~TextRenderer() = default;
 SystemColorTable::~SystemColorTable() = default;
 DataObject::~DataObject() = default;
+FontObserver::~FontObserver() = default;
 
 }  // namespace vemmix

@@ -140,6 +140,12 @@ const void* ObjectAddress(const Variant& v) {
     return nullptr;
 }
 
+// No object, or the empty picture: what a saved set leaves out.
+bool HoldsNoObject(const Variant& v) {
+    if (const auto* p = v.get_if<PictureRef>(); p && *p) return (*p)->type == PictureType::None;
+    return ObjectAddress(v) == nullptr;
+}
+
 bool IsObject(Variant::Type t) {
     return t == Variant::Type::Font || t == Variant::Type::Picture ||
            t == Variant::Type::DataObject;
@@ -256,7 +262,9 @@ bool PropertyBag::MatchesDefault(const Variant& a, const Variant& b) {
     if (a.IsNumeric() && b.IsNumeric()) return *NumberOf(a) == *NumberOf(b);
     if (ta == Variant::Type::String && tb == Variant::Type::String)
         return *a.get_if<std::u16string>() == *b.get_if<std::u16string>();
-    if (IsObject(ta) && IsObject(tb)) return ObjectAddress(a) == ObjectAddress(b);
+    // A font or a picture is saved whatever the default, the container's
+    // ambient font object included; only nothing matches nothing.
+    if (IsObject(ta) && IsObject(tb)) return HoldsNoObject(a) && HoldsNoObject(b);
     return false;
 }
 

@@ -149,10 +149,10 @@ Conversion Convert(const Variant& value, Kind kind, int dpiX, int dpiY) {
             return {Converted(std::in_place_type<std::int16_t>, ToVBool(*v != 0))};
         return Refused(errors::kTypeMismatch, u"not a Boolean");
     case Kind::String: {
-        auto v = ToString(value);
-        if (!v) return Refused(errors::kTypeMismatch, u"not a text of at most 65535 characters");
-        if (!AcceptableText(*v))
+        if (const auto* text = value.get_if<std::u16string>(); text && !AcceptableText(*text))
             return Refused(errors::kInvalidPropertyValue, u"a text longer than 65535 characters");
+        auto v = ToString(value);
+        if (!v) return Refused(errors::kTypeMismatch, u"not a text");
         return {Converted(std::in_place_type<std::u16string>, std::move(*v))};
     }
     case Kind::Font: {

@@ -56,4 +56,9 @@ std::optional<Variant> MemoryPropertyBag::Get(std::u16string_view key) const {
     return std::nullopt;
 }
 
+void MemoryPropertyBag::LogError(std::u16string_view key, std::int32_t error,
+                                 std::u16string_view reason) {
+    m_Rejections.push_back({std::u16string(key), error, std::u16string(reason)});
+}
+
 }  // namespace vemmix::headless

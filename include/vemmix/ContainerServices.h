@@ -172,8 +172,10 @@ public:
                           std::u16string_view reason);
 
     // The rule of defaults: numbers by value whatever their width (a
-    // Boolean True matches -1), strings by their text, objects by identity,
-    // Empty only Empty.
+    // Boolean True matches -1), strings by their text, Empty only Empty.
+    // A font or picture object never matches, so it is saved whatever the
+    // default (a button's Font even when it is the ambient font object);
+    // no object and the empty picture match each other.
     static bool MatchesDefault(const Variant& value, const Variant& defaultValue);
 };
 

@@ -38,7 +38,7 @@ public:
     virtual void FontChanged(const StdFont& font) = 0;
 
 protected:
-    ~FontObserver() = default;
+    virtual ~FontObserver();
 };
 
 // A font object. It is shared by counted reference: every holder sees the
@@ -79,7 +79,7 @@ public:
     void RemoveObserver(FontObserver& observer);
 
 private:
-    void Changed();
+    VEMMIX_NO_EXPORT void Changed();
 
     FontDescription m_Description;
     std::vector<FontObserver*> m_Observers;

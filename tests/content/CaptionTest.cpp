@@ -386,5 +386,34 @@ TEST_F(CaptionTest, UnicodeCaptionIsPassedAsIs) {
     EXPECT_EQ(draws[0].text, u"\u0416 &OK");
 }
 
+
+// ---- what the renderer is told --------------------------------------------------
+
+TEST_F(CaptionTest, TheRendererGetsTheFontsWholeUnicodeName) {
+    FontDescription font;
+    font.name = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";  // longer than a LOGFONT holds
+    btn().SetFont(MakeFont(font));
+    auto draws = Draw(u"OK");
+    ASSERT_EQ(draws.size(), 1u);
+    EXPECT_EQ(draws[0].faceName, font.name);
+
+    font.name = u"\u5B8B\u4F53 \u0416";  // no ANSI code page holds it
+    btn().SetFont(MakeFont(font));
+    draws = Draw(u"OK");
+    ASSERT_EQ(draws.size(), 1u);
+    EXPECT_EQ(draws[0].faceName, font.name);
+    EXPECT_EQ(std::string(draws[0].font.lfFaceName), "?? ?");  // the ANSI field as before
+}
+
+TEST_F(CaptionTest, TheReadingDirectionFollowsTheWindowsRightToLeft) {
+    auto draws = Draw(u"OK");
+    ASSERT_EQ(draws.size(), 1u);
+    EXPECT_EQ(draws[0].direction, TextRenderer::Direction::LeftToRight);
+    ASSERT_EQ(btn().SetRightToLeft(kTrue), 0);
+    draws = Draw(u"\u05E2\u05D1\u05E8\u05D9\u05EA");
+    ASSERT_EQ(draws.size(), 1u);
+    EXPECT_EQ(draws[0].direction, TextRenderer::Direction::RightToLeft);
+}
+
 }  // namespace
 }  // namespace vemmix::test

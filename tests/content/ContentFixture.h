@@ -16,6 +16,11 @@
 
 namespace vemmix::test {
 
+// Colours the picture tests share: a mask colour and two plain ones.
+constexpr gdi::COLORREF kMask = 0xFF00FF;
+constexpr gdi::COLORREF kRed = 0x0000FF;
+constexpr gdi::COLORREF kGreen = 0x00FF00;
+
 // width x height pixels of one COLORREF, in MakeBitmapPicture's layout.
 inline std::vector<std::uint32_t> SolidPixels(int width, int height, gdi::COLORREF colour) {
     return std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height,

@@ -10,9 +10,6 @@ namespace vemmix::test {
 namespace {
 
 constexpr gdi::COLORREF kFace = 0x4080C0;
-constexpr gdi::COLORREF kMask = 0xFF00FF;
-constexpr gdi::COLORREF kRed = 0x0000FF;
-constexpr gdi::COLORREF kGreen = 0x00FF00;
 
 // A 12 x 12 destination filled with the face colour.
 class PictureDrawingTest : public ::testing::Test {

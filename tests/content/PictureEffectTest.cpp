@@ -11,7 +11,6 @@
 namespace vemmix::test {
 namespace {
 
-constexpr gdi::COLORREF kMask = 0xFF00FF;
 
 // Pixels as B, G, R, X bytes from (r, g, b) triples; X is 0xAB throughout
 // so that a changed fourth byte shows.

@@ -8,8 +8,6 @@
 namespace vemmix::test {
 namespace {
 
-constexpr gdi::COLORREF kRed = 0x0000FF;
-constexpr gdi::COLORREF kGreen = 0x00FF00;
 constexpr gdi::COLORREF kBlue = 0xFF0000;
 constexpr gdi::COLORREF kGrey = 0x808080;
 

@@ -117,12 +117,15 @@ public:
 
     double scaleWidth = 0, scaleHeight = 0;
     Platform* platformOverride = nullptr;
+    int dpiX = 0, dpiY = 0;  // the screen of this control; 0: the platform's
     std::vector<TimerCall> timerCalls;
     std::vector<std::string> notifications;
     int repaints = 0;
     bool timers[2] = {false, false};
 
     Platform& GetPlatform() override { return platformOverride ? *platformOverride : m_Platform; }
+    int ScreenDpiX() override { return dpiX ? dpiX : ControlSite::ScreenDpiX(); }
+    int ScreenDpiY() override { return dpiY ? dpiY : ControlSite::ScreenDpiY(); }
     bool Enabled() const override { return true; }
     std::int32_t SetEnabled(bool) override { return 0; }
     std::int16_t MousePointer() const override { return 0; }

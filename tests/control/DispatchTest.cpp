@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include <vemmix/Dispatch.h>
+
 #include "control/TypeLibrary.h"
 #include "tests/support/ButtonFixture.h"
+#include "tests/support/PersistedProperties.h"
 
 namespace vemmix {
 namespace {
@@ -109,7 +112,7 @@ TEST_F(DispatchTest, EveryWritablePropertyReadsBackWhatItWasGiven) {
                                                         : InvokeKind::PropertyPut;
         EXPECT_EQ(Put(m.name, sample, kind), 0) << Narrow(m.name);
         const Variant back = Get(m.name);
-        EXPECT_TRUE(PropertyBag::MatchesDefault(back, sample)) << Narrow(m.name);
+        EXPECT_TRUE(test::SameValue(back, sample)) << Narrow(m.name);
         // The getter gives the type library's type.
         switch (m.type) {
             case ValueType::Int16: EXPECT_EQ(back.type(), Variant::Type::Int16); break;
@@ -363,6 +366,81 @@ TEST_F(DispatchTest, ResultIsEmptyAfterAPutOrAnError) {
     EXPECT_EQ(ctl().Invoke(Id(u"Version"), InvokeKind::PropertyPut, one, result),
               errors::kNotSupportedAtRunTime);
     EXPECT_TRUE(result.IsEmpty());
+}
+
+// ---- values a script host passes ---------------------------------------------------
+
+TEST_F(DispatchTest, AMissingArgumentIsOneArgumentTooMany) {
+    std::vector<Variant> missing{Variant::Missing()};
+    Variant result;
+    EXPECT_EQ(ctl().Invoke(Id(u"Refresh"), InvokeKind::Method, missing, result),
+              errors::kWrongArgumentCount);
+    EXPECT_EQ(ctl().Invoke(Id(u"Caption"), InvokeKind::PropertyGet, missing, result),
+              errors::kWrongArgumentCount);
+    EXPECT_EQ(Put(u"BorderWidth", Variant::Missing()), errors::kWrongArgumentCount);
+    EXPECT_EQ(Get(u"BorderWidth"), Variant(std::int16_t{1}));
+}
+
+TEST_F(DispatchTest, AnErrorValueIsATypeMismatch) {
+    EXPECT_EQ(Put(u"BorderWidth", Variant::Error(7)), errors::kTypeMismatch);
+    EXPECT_EQ(Put(u"Caption", Variant::Error(7)), errors::kTypeMismatch);
+    EXPECT_EQ(PutRef(u"Font", Variant::Error(7)), errors::kTypeMismatch);
+}
+
+TEST_F(DispatchTest, ABooleanFromAScriptIsTheSixteenBitBoolean) {
+    EXPECT_EQ(Put(u"ShowFocus", Variant(true)), 0);
+    EXPECT_EQ(Get(u"ShowFocus"), Variant::Boolean(true));
+    EXPECT_EQ(btn().ShowFocus(), kTrue);
+}
+
+// ---- the class's own type information -------------------------------------------------
+
+TEST_F(DispatchTest, TheControlDescribesItself) {
+    const typelib::TypeInfo& info = ctl().GetTypeInfo();
+    EXPECT_EQ(info.progId, u"Vemmix.Zorvane");
+    EXPECT_EQ(info.className, u"Zorvane");
+    EXPECT_EQ(info.classId, typelib::kClassId);
+    EXPECT_EQ(info.interfaceName, u"_Zorvane");
+    EXPECT_EQ(info.eventInterfaceName, u"__Zorvane");
+    EXPECT_EQ(info.members.size(), 70u);
+    EXPECT_EQ(info.events.size(), 18u);
+    EXPECT_EQ(info.enumerations.size(), 14u);
+    ASSERT_EQ(info.records.size(), 1u);
+    EXPECT_EQ(info.records[0].name, u"RECT");
+    EXPECT_EQ(info.propertyPages.size(), 3u);
+    for (const typelib::Member& m : info.members) {
+        EXPECT_EQ(info.FindMember(m.name), &m);
+        EXPECT_EQ(info.FindMember(m.dispid), &m);
+        std::int32_t id = 0;
+        EXPECT_EQ(ctl().GetIDOfName(m.name, id), 0);
+        EXPECT_EQ(id, m.dispid);
+    }
+    EXPECT_EQ(info.FindMember(u"backcolorover")->dispid, 0x68030025);
+    EXPECT_EQ(info.FindMember(u"NoSuchMember"), nullptr);
+    EXPECT_EQ(info.FindEvent(11)->name, u"DropDownClick");
+    EXPECT_EQ(info.FindEvent(u"textfadeend")->dispid, 18);
+    EXPECT_EQ(info.FindEvent(19), nullptr);
+    EXPECT_EQ(info.FindEnumeration(u"ecAppearance")->members[9], u"Gradient");
+}
+
+// ---- late binding by name ----------------------------------------------------------------
+
+TEST_F(DispatchTest, PropertiesAndMethodsByName) {
+    EXPECT_EQ(SetProperty(ctl(), u"caption", Variant(u"&Go")), 0);
+    Variant caption;
+    EXPECT_EQ(GetProperty(ctl(), u"Caption", caption), 0);
+    EXPECT_EQ(caption, Variant(u"&Go"));
+    EXPECT_EQ(site->accessKeys(), u"G");
+
+    const FontRef font = MakeFont(FontDescription{u"Verdana", 11});
+    EXPECT_EQ(SetProperty(ctl(), u"Font", Variant(font)), 0);  // stored by reference
+    EXPECT_EQ(btn().Font(), font);
+
+    Variant result;
+    EXPECT_EQ(CallMethod(ctl(), u"Refresh", {}, result), 0);
+    EXPECT_EQ(SetProperty(ctl(), u"NoSuchMember", Variant(std::int32_t{1})), errors::kUnknownMember);
+    EXPECT_EQ(GetProperty(ctl(), u"NoSuchMember", result), errors::kUnknownMember);
+    EXPECT_EQ(SetProperty(ctl(), u"hwnd", Variant(std::int32_t{1})), errors::kReadOnlyProperty);
 }
 
 }  // namespace

@@ -246,6 +246,34 @@ TEST_F(RedrawTest, TheRepaintAttachesTheTextRendererToItsMemoryContext) {
     form.platform().SetTextRenderer(nullptr);
 }
 
+// A container whose screens differ answers the resolution per control: the
+// caption's font is made at the resolution of the control's own screen.
+TEST(RedrawResolution, TheCaptionFontFollowsTheResolutionOfTheControlsScreen) {
+    struct HeightRenderer final : TextRenderer {
+        int lastHeight = 0;
+        int DrawText(const Target&, const Font& font, std::u16string_view, gdi::RECT& rect,
+                     unsigned) override {
+            lastHeight = font.logFont.lfHeight;
+            rect.bottom = rect.top + 1;
+            return 1;
+        }
+    } renderer;
+    HeadlessForm form;
+    form.platform().SetTextRenderer(&renderer);
+    coretest::ScriptedSite site(form.platform());
+    site.SetSize(60, 20);
+    Zorvane b(site);
+    b.Initialize();
+    b.SetFont(MakeFont(FontDescription{u"Tahoma", 12}));
+    b.SetCaption(u"OK");
+    b.Show();
+    EXPECT_EQ(renderer.lastHeight, -16);  // 12 points at the platform's 96 dots per inch
+    site.dpiX = site.dpiY = 192;
+    b.Refresh();
+    EXPECT_EQ(renderer.lastHeight, -32);
+    form.platform().SetTextRenderer(nullptr);
+}
+
 // ---- Shaped ----------------------------------------------------------------------
 
 TEST_F(RedrawTest, ShapedSetsTheWindowUpAndRefreshesTheMaskAtEveryRepaint) {

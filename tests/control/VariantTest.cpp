@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 #include <vemmix/ContainerServices.h>
+#include <vemmix/Errors.h>
 #include <vemmix/StdObjects.h>
 #include <vemmix/Variant.h>
 #include "render/Gdi.h"
@@ -188,17 +190,29 @@ TEST(MatchesDefaultRule, StringsByTextEmptyOnlyWithEmpty) {
     EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(), Variant(FontRef{})));
 }
 
-TEST(MatchesDefaultRule, ObjectsByIdentity) {
+// A font or picture is saved whatever the default, even when the default is
+// the object itself (a new button's Font is the ambient font object); no
+// object and the empty picture hold nothing to save.
+TEST(MatchesDefaultRule, ObjectsNeverMatchAndNothingMatchesNothing) {
     const FontRef a = MakeFont(FontDescription{});
     const FontRef b = MakeFont(FontDescription{});
     ASSERT_EQ(a->Description(), b->Description());
-    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(a), Variant(a)));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(a), Variant(a)));  // the same object
     EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(a), Variant(b)));  // equal contents, two objects
     EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(FontRef{}), Variant(PictureRef{})));
     EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(a), Variant(FontRef{})));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(FontRef{}), Variant(a)));
     const PictureRef p = MakeEmptyPicture();
     EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(p), Variant(PictureRef(p))));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(p), Variant(PictureRef{})));
+    EXPECT_TRUE(PropertyBag::MatchesDefault(Variant(p), Variant(MakeEmptyPicture())));
     EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(p), Str(u"")));
+    const std::uint32_t pixel = 0x00FF0000;
+    const PictureRef bitmap = MakeBitmapPicture(1, 1, std::span(&pixel, 1));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(bitmap), Variant(bitmap)));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(bitmap), Variant(PictureRef{})));
+    EXPECT_FALSE(PropertyBag::MatchesDefault(Variant(MakeOtherPicture(PictureType::Metafile, 10, 10)),
+                                             Variant(PictureRef{})));
 }
 
 // ---- fonts and pictures -------------------------------------------------------
@@ -307,6 +321,110 @@ TEST(StdObjectsPicture, OtherTypesHaveASizeOnly) {
     EXPECT_EQ(MakeOtherPicture(PictureType::Bitmap, 10, 10), nullptr);
     EXPECT_EQ(MakeOtherPicture(PictureType::Icon, 10, 10), nullptr);
     EXPECT_EQ(MakeOtherPicture(PictureType::Metafile, -1, 10), nullptr);
+}
+
+// ---- construction ----------------------------------------------------------------
+
+// A C++ bool is the 16-bit Boolean; a character, or an integer of another
+// width, does not become a Variant by accident.
+static_assert(std::is_constructible_v<Variant, bool>);
+static_assert(!std::is_constructible_v<Variant, char16_t>);
+static_assert(!std::is_constructible_v<Variant, char>);
+static_assert(!std::is_constructible_v<Variant, wchar_t>);
+static_assert(!std::is_constructible_v<Variant, unsigned>);
+static_assert(!std::is_constructible_v<Variant, long>);
+static_assert(!std::is_constructible_v<Variant, std::uint16_t>);
+static_assert(!std::is_convertible_v<std::int64_t, Variant>);
+
+TEST(VariantConstruction, ABoolIsTheSixteenBitBoolean) {
+    EXPECT_EQ(Variant(true).type(), Variant::Type::Bool);
+    EXPECT_EQ(Variant(true), Variant::Boolean(true));
+    EXPECT_EQ(*ToInt32(Variant(true)), -1);
+    EXPECT_EQ(*ToInt32(Variant(false)), 0);
+}
+
+TEST(VariantConstruction, WiderIntegersBecomeALongWhenTheyFitElseADouble) {
+    EXPECT_EQ(Variant::FromInteger(7u), Variant(std::int32_t{7}));
+    EXPECT_EQ(Variant::FromInteger(std::int64_t{-5}), Variant(std::int32_t{-5}));
+    EXPECT_EQ(Variant::FromInteger(0xFFFFFFFFu), Variant(4294967295.0));
+    EXPECT_EQ(Variant::FromInteger(std::int64_t{1} << 40), Variant(1099511627776.0));
+    EXPECT_EQ(Variant::FromInteger(std::int16_t{3}), Variant(std::int32_t{3}));
+}
+
+TEST(VariantConstruction, MissingIsAnErrorValueThatConvertsToNothing) {
+    const Variant missing = Variant::Missing();
+    EXPECT_TRUE(missing.IsMissing());
+    EXPECT_EQ(missing.type(), Variant::Type::Error);
+    EXPECT_FALSE(Variant::Error(5).IsMissing());
+    EXPECT_FALSE(Variant().IsMissing());
+    for (const Variant& v : {missing, Variant::Error(0)}) {
+        EXPECT_EQ(ToInt16(v), std::nullopt);
+        EXPECT_EQ(ToInt32(v), std::nullopt);
+        EXPECT_EQ(ToDouble(v), std::nullopt);
+        EXPECT_EQ(ToBool(v), std::nullopt);
+        EXPECT_EQ(ToString(v), std::nullopt);
+        EXPECT_EQ(ToFont(v), std::nullopt);
+        EXPECT_EQ(ToPicture(v), std::nullopt);
+        EXPECT_EQ(ToDataObject(v), std::nullopt);
+        EXPECT_FALSE(v.IsNumeric());
+    }
+}
+
+TEST(VariantEquality, TheOneEqualityComparesKindAndValue) {
+    EXPECT_EQ(Variant(std::int16_t{1}), Variant(std::int16_t{1}));
+    EXPECT_NE(Variant(std::int16_t{1}), Variant(std::int32_t{1}));  // the rule of defaults is the bag's
+    EXPECT_NE(Variant::Boolean(true), Variant(std::int16_t{-1}));
+    EXPECT_EQ(Variant::Error(5), Variant::Error(5));
+    EXPECT_NE(Variant::Error(5), Variant::Missing());
+}
+
+// ---- drag-and-drop data ------------------------------------------------------------
+
+TEST(StdObjectsData, FormatsHoldTheirKindOfData) {
+    const DataObjectRef data = MakeDataObject();
+    ASSERT_TRUE(data);
+    EXPECT_FALSE(data->HasFormat(DataFormat::Text));
+    EXPECT_TRUE(data->SetData(DataFormat::Text, std::u16string(u"dropped")));
+    EXPECT_TRUE(data->SetData(DataFormat::Files, std::vector<std::u16string>{u"/tmp/a", u"/tmp/b"}));
+    EXPECT_TRUE(data->SetData(49161, std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(data->SetData(DataFormat::Text, std::vector<std::uint8_t>{1}));  // text takes text
+    EXPECT_FALSE(data->SetData(DataFormat::Files, std::u16string(u"x")));
+    EXPECT_FALSE(data->SetData(7, std::u16string(u"x")));  // other formats take bytes
+    EXPECT_EQ(data->Formats(), (std::vector<std::int32_t>{DataFormat::Text, DataFormat::Files, 49161}));
+    EXPECT_EQ(std::get<std::u16string>(*data->GetData(DataFormat::Text)), u"dropped");
+    EXPECT_EQ(std::get<std::vector<std::u16string>>(*data->GetData(DataFormat::Files)).size(), 2u);
+    EXPECT_EQ(data->GetData(DataFormat::Bitmap), std::nullopt);
+
+    EXPECT_TRUE(data->SetData(DataFormat::Text, std::u16string(u"again")));  // replaces, keeps order
+    EXPECT_EQ(data->Formats().front(), DataFormat::Text);
+    EXPECT_EQ(std::get<std::u16string>(*data->GetData(DataFormat::Text)), u"again");
+    data->Clear();
+    EXPECT_TRUE(data->Formats().empty());
+    EXPECT_FALSE(data->HasFormat(DataFormat::Files));
+}
+
+TEST(StdObjectsData, AVariantCarriesTheObject) {
+    const DataObjectRef data = MakeDataObject();
+    EXPECT_EQ(*ToDataObject(Variant(data)), data);
+    EXPECT_EQ(*ToDataObject(Variant()), nullptr);
+    EXPECT_EQ(ToDataObject(Variant(std::int32_t{1})), std::nullopt);
+}
+
+// ---- error messages -----------------------------------------------------------------
+
+TEST(ErrorMessages, EveryNumberTheControlRaisesHasItsText) {
+    EXPECT_EQ(errors::Message(errors::kTypeMismatch), u"Type mismatch");
+    EXPECT_EQ(errors::Message(errors::kNotSupportedAtRunTime), u"Set not supported at runtime");
+    EXPECT_EQ(errors::Message(errors::kNotPermitted), u"Set not permitted");
+    EXPECT_EQ(errors::Message(errors::kUnknownMember), u"Object doesn't support this property or method");
+    EXPECT_EQ(errors::Message(errors::kOutOfStackSpace), u"Out of stack space");
+    EXPECT_EQ(errors::Message(errors::kCannotCreateObject), u"ActiveX component can't create object");
+    EXPECT_EQ(errors::Message(errors::kWrongArgumentCount),
+              u"Wrong number of arguments or invalid property assignment");
+    EXPECT_EQ(errors::Message(errors::kOverflow), u"Overflow");
+    EXPECT_EQ(errors::Message(errors::kReadOnlyProperty), u"Set not supported (read-only property)");
+    EXPECT_EQ(errors::Message(errors::kInvalidPropertyValue), u"Invalid property value");
+    EXPECT_EQ(errors::Message(31337), u"Application-defined or object-defined error");
 }
 
 }  // namespace

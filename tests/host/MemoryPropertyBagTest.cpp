@@ -73,14 +73,18 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(MemoryPropertyBag, ObjectsCompareByIdentity) {
+// A font is stored whatever its default, even the ambient font object itself.
+TEST(MemoryPropertyBag, ObjectsAreStoredWhateverTheDefault) {
     MemoryPropertyBag bag;
     const FontRef ambient = MakeFont(FontDescription{});
     const FontRef same = MakeFont(FontDescription{});
     bag.WriteProperty(u"Font", Variant(ambient), Variant(ambient));
-    EXPECT_FALSE(bag.Has(u"Font"));
+    ASSERT_TRUE(bag.Has(u"Font"));
+    EXPECT_EQ(*bag.Get(u"Font")->get_if<FontRef>(), ambient);
     bag.WriteProperty(u"Font", Variant(same), Variant(ambient));
-    EXPECT_TRUE(bag.Has(u"Font"));
+    EXPECT_EQ(*bag.Get(u"Font")->get_if<FontRef>(), same);
+    bag.WriteProperty(u"Picture", Variant(MakeEmptyPicture()), Variant(PictureRef{}));
+    EXPECT_FALSE(bag.Has(u"Picture"));
 }
 
 TEST(MemoryPropertyBag, WritingTheDefaultOverAStoredValueRemovesIt) {

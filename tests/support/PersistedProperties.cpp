@@ -113,6 +113,12 @@ Variant PersistedValue(const Zorvane& button, std::u16string_view key) {
     return Variant();
 }
 
+bool SameValue(const Variant& a, const Variant& b) {
+    if (const auto* f = a.get_if<FontRef>()) return b.get_if<FontRef>() && *f == *b.get_if<FontRef>();
+    if (const auto* p = a.get_if<PictureRef>()) return b.get_if<PictureRef>() && *p == *b.get_if<PictureRef>();
+    return PropertyBag::MatchesDefault(a, b);
+}
+
 std::vector<std::string> DifferingKeys(const Zorvane& a, const Zorvane& b,
                                        const std::vector<std::u16string>& ignore) {
     std::vector<std::string> differing;
@@ -120,7 +126,7 @@ std::vector<std::string> DifferingKeys(const Zorvane& a, const Zorvane& b,
         if (std::find(ignore.begin(), ignore.end(), e.info.key) != ignore.end()) continue;
         const Variant va = e.get(a), vb = e.get(b);
         // exact kind and value: 0x80000012 must not come back as a double
-        if (va.type() != vb.type() || !PropertyBag::MatchesDefault(va, vb)) differing.push_back(Narrow16(e.info.key));
+        if (va.type() != vb.type() || !SameValue(va, vb)) differing.push_back(Narrow16(e.info.key));
     }
     return differing;
 }

@@ -32,6 +32,10 @@ const std::vector<PersistedKeyInfo>& PersistedKeys();
 // (a Boolean as a Boolean Variant). Empty for an unknown key.
 Variant PersistedValue(const Zorvane& button, std::u16string_view key);
 
+// The same value: numbers by value whatever their width, strings by their
+// text, objects by identity, Empty only Empty.
+bool SameValue(const Variant& a, const Variant& b);
+
 // Keys whose values differ between the two buttons (objects by identity).
 std::vector<std::string> DifferingKeys(const Zorvane& a, const Zorvane& b,
                                        const std::vector<std::u16string>& ignore = {});

@@ -436,7 +436,8 @@ int main(int argc, char** argv) {
             const auto listed = errata.find(c.name);
             if (listed != errata.end()) Correct(c, listed->second);
         }
-        for (const auto& [name, e] : errata) {
+        for (const auto& entry : errata) {
+            const std::string& name = entry.first;
             const bool present = std::any_of(cases.begin(), cases.end(),
                                              [&](const Case& c) { return c.name == name; });
             if (!present) throw ParseError("erratum for unknown case '" + name + "'");

@@ -361,6 +361,15 @@ public:
                                         const Variant& defaultValue) override;
     std::int32_t WriteProperty(std::u16string_view key, const Variant& value,
                                const Variant& defaultValue) override;
+    // Records what the control could not take, in order.
+    void LogError(std::u16string_view key, std::int32_t error, std::u16string_view reason) override;
+
+    struct Rejection {
+        std::u16string key;
+        std::int32_t error = 0;
+        std::u16string reason;
+    };
+    const std::vector<Rejection>& rejections() const { return m_Rejections; }
 
     // Stores a value directly (as a saved form would hold it).
     void Set(std::u16string key, Variant value);
@@ -379,6 +388,7 @@ private:
     std::vector<std::u16string> m_WriteOrder;
     std::vector<std::u16string> m_ReadOrder;
     std::vector<std::u16string> m_FailingReads;
+    std::vector<Rejection> m_Rejections;
 };
 
 }  // namespace vemmix::headless

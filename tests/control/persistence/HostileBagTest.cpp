@@ -308,5 +308,37 @@ TEST_F(PersistenceTest, NumbersThatDoNotFitAreSkipped) {
     EXPECT_EQ(b.CaptionOffsetX(), 12);
 }
 
+// The container hears which key the button could not take and why, so a
+// form loader can name it instead of dropping it silently.
+TEST_F(PersistenceTest, EveryRejectedKeyIsReportedWithItsReason) {
+    MemoryPropertyBag bag;
+    bag.Set(u"Appearance", std::int32_t{0});
+    bag.Set(u"Depth", u"deep");
+    bag.Set(u"BorderWidth", std::int32_t{40000});
+    bag.Set(u"Font", MakeFont(FontDescription{u"", 10}));
+    bag.Set(u"Picture", Declared(PictureType::Bitmap, 0, 0));
+    bag.Set(u"Caption", std::u16string(kMaxStringLength + 1, u'c'));
+    bag.FailReads(u"ToolTipTitle");
+    Load(bag);
+    const auto& rejected = bag.rejections();
+    std::vector<std::string> lines;
+    for (const auto& r : rejected)
+        lines.push_back(test::Narrow16(r.key) + " " + std::to_string(r.error) + " " +
+                        test::Narrow16(r.reason));
+    EXPECT_THAT(lines, ::testing::ElementsAre(
+        "Font 380 a font without a name of 1 to 255 characters or a size of 1 to 2048 points",
+        "Picture 481 a picture without a size of 1 to 16384 pixels a side and 64 Mpixels in all",
+        "BorderWidth 6 not a 16-bit integer",
+        "Caption 380 a text longer than 65535 characters",
+        "Depth 13 not a 16-bit integer",
+        "ToolTipTitle 380 the saved value cannot be read"));
+}
+
+TEST_F(PersistenceTest, AGoodBagReportsNothing) {
+    MemoryPropertyBag good = GoodBag();
+    Load(good);
+    EXPECT_THAT(good.rejections(), IsEmpty());
+}
+
 }  // namespace
 }  // namespace vemmix::persisttest

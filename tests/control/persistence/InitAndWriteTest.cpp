@@ -86,12 +86,13 @@ TEST_F(PersistenceTest, WritesTheSixtyFourKeysInOrder) {
 }
 
 // On the default desktop (blue) the Windows XP preset leaves four values
-// that differ from the table's defaults; nothing else is kept.
+// that differ from the table's defaults; nothing else is kept but the font,
+// which every saved set holds.
 TEST_F(PersistenceTest, FreshButtonSavesOnlyWhatDiffersFromTheDefaults) {
     Zorvane& b = New();
     MemoryPropertyBag bag = Save(b);
     EXPECT_THAT(StoredKeys(bag),
-                ElementsAre(u"BackColorDown", u"TransparentColor", u"DepthEvent", u"ShowFocus"));
+                ElementsAre(u"Font", u"BackColorDown", u"TransparentColor", u"DepthEvent", u"ShowFocus"));
     EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"BackColorDown"), Variant(std::int32_t{0x00E6EBEC})));
     EXPECT_TRUE(PropertyBag::MatchesDefault(*bag.Get(u"TransparentColor"),
                             Variant(static_cast<std::int32_t>(Translate(SystemColorRef(15))))));
@@ -144,7 +145,7 @@ TEST_F(PersistenceTest, PicturesAreSavedOnlyWhenThereIsAnImage) {
 
 TEST_F(PersistenceTest, FontAndCaptionDefaultToTheCurrentAmbients) {
     Zorvane& b = New();
-    EXPECT_FALSE(Save(b).Has(u"Font"));
+    EXPECT_TRUE(Save(b).Has(u"Font"));  // the ambient font object itself is saved too
     EXPECT_FALSE(Save(b).Has(u"Caption"));
     SiteOf(b).displayName = u"Renamed";  // the caption no longer equals the display name
     form.ambientFont = MakeFont(FontDescription{});  // equal text, another object

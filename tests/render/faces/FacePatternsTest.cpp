@@ -71,8 +71,6 @@ TEST_P(FaceColorChoice, FirstMatchWins) {
     EXPECT_EQ(p.f.FaceColor(), k.want);
 }
 
-constexpr VBool T = kTrue;
-constexpr VBool F = kFalse;
 
 const FaceColorCase kFaceColorCases[] = {
     // name                          face            {enabled, pressed, mode, toggle, over, focus}  colour

@@ -11,6 +11,10 @@
 
 namespace vemmix::test {
 
+// Short names for the flags in tables of states.
+constexpr VBool T = kTrue;
+constexpr VBool F = kFalse;
+
 constexpr COLORREF kGrey = 0x808080;  // a base that no ramp offset clamps
 
 // Entries of rows 1 to 16 of a gradient of step 16 / 15.

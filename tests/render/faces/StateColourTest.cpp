@@ -72,8 +72,6 @@ void UseStateColours(FaceCanvas& c) {
     c.colors.m_DisabledRGB = kX;
 }
 
-constexpr VBool T = kTrue;
-constexpr VBool F = kFalse;
 
 // A situation and the state colour the face must paint with.
 struct Expected {

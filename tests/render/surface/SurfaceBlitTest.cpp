@@ -6,7 +6,7 @@
 namespace vemmix::gdi::test {
 namespace {
 
-const std::map<COLORREF, char> kLegend = {{kWhite, '.'}, {kBlack, '#'}, {kRed, 'r'}, {kBlue, 'b'}};
+const std::map<COLORREF, char> kBlitLegend = {{kWhite, '.'}, {kBlack, '#'}, {kRed, 'r'}, {kBlue, 'b'}};
 
 struct RopCase {
     DWORD rop;
@@ -41,9 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SurfaceBlit, ClipsToBothBitmaps) {
     Canvas source(3, 2, kRed), dest(4, 3);
     BitBlt(dest.Dc(), 2, 1, 5, 5, source.Dc(), 1, 0, SRCCOPY);
-    EXPECT_EQ(dest.Picture(kLegend), Rows({"....", "..rr", "..rr"}));
+    EXPECT_EQ(dest.Picture(kBlitLegend), Rows({"....", "..rr", "..rr"}));
     BitBlt(dest.Dc(), -1, 0, 3, 1, source.Dc(), -1, 0, SRCCOPY);  // source column -1 is not there
-    EXPECT_EQ(dest.Picture(kLegend), Rows({"rr..", "..rr", "..rr"}));
+    EXPECT_EQ(dest.Picture(kBlitLegend), Rows({"rr..", "..rr", "..rr"}));
 }
 
 TEST(SurfaceBlit, OverlappingBlitWithinOneBitmapReadsBeforeWriting) {
@@ -51,7 +51,7 @@ TEST(SurfaceBlit, OverlappingBlitWithinOneBitmapReadsBeforeWriting) {
     SetPixelV(c.Dc(), 0, 0, kRed);
     SetPixelV(c.Dc(), 1, 0, kBlue);
     BitBlt(c.Dc(), 1, 0, 3, 1, c.Dc(), 0, 0, SRCCOPY);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"rrb."}));
+    EXPECT_EQ(c.Picture(kBlitLegend), Rows({"rrb."}));
 }
 
 TEST(SurfaceBlit, MonochromeRoundTripMarksTheBackgroundColour) {
@@ -74,7 +74,7 @@ TEST(SurfaceBlit, MonochromeRoundTripMarksTheBackgroundColour) {
     SetTextColor(back.Dc(), kBlack);
     SetBkColor(back.Dc(), kBlue);
     BitBlt(back.Dc(), 0, 0, 4, 2, monoDc, 0, 0, SRCCOPY);
-    EXPECT_EQ(back.Picture(kLegend), Rows({"#b##", "###b"}));
+    EXPECT_EQ(back.Picture(kBlitLegend), Rows({"#b##", "###b"}));
     SelectObject(monoDc, old);
     DeleteObject(mono);
     DeleteDC(monoDc);
@@ -119,7 +119,7 @@ TEST(SurfaceBlit, TransparentBlitRecipe) {
     SetTextColor(picture.Dc(), kBlack);
     SetBkColor(picture.Dc(), kWhite);
     BitBlt(picture.Dc(), 0, 0, 3, 1, maskDc, 0, 0, SRCANDNOTDST);
-    EXPECT_EQ(picture.Picture(kLegend), Rows({"b#b"}));
+    EXPECT_EQ(picture.Picture(kBlitLegend), Rows({"b#b"}));
     face.Fill(0x00FFFF);
     BitBlt(face.Dc(), 0, 0, 3, 1, maskDc, 0, 0, SRCAND);
     BitBlt(face.Dc(), 0, 0, 3, 1, picture.Dc(), 0, 0, SRCPAINT);
@@ -137,7 +137,7 @@ TEST(SurfaceBlit, StretchDoublesAndShrinkCombinesWithAnd) {
     SetPixelV(source.Dc(), 1, 0, kBlue);
     Canvas wide(4, 1);
     EXPECT_TRUE(StretchBlt(wide.Dc(), 0, 0, 4, 1, source.Dc(), 0, 0, 2, 1, SRCCOPY));
-    EXPECT_EQ(wide.Picture(kLegend), Rows({"rrbb"}));
+    EXPECT_EQ(wide.Picture(kBlitLegend), Rows({"rrbb"}));
     // Shrinking 4 to 2: neighbours combine with AND (black wins).
     Canvas strip(4, 1, kWhite);
     SetPixelV(strip.Dc(), 0, 0, 0x0000F0);
@@ -156,11 +156,11 @@ TEST(SurfaceBlit, StretchSamplesPixelCentres) {
     Canvas dest(7, 1);
     StretchBlt(dest.Dc(), 0, 0, 7, 1, source.Dc(), 0, 0, 3, 1, SRCCOPY);
     // Centres (j + 0.5) * 3 / 7 fall on 0 0 1 1 1 2 2.
-    EXPECT_EQ(dest.Picture(kLegend), Rows({"rrbbb##"}));
+    EXPECT_EQ(dest.Picture(kBlitLegend), Rows({"rrbbb##"}));
     // A centre exactly on a boundary (2.5 * 2 / 5 = 1) belongs to the pixel before.
     Canvas five(5, 1);
     StretchBlt(five.Dc(), 0, 0, 5, 1, source.Dc(), 0, 0, 2, 1, SRCCOPY);
-    EXPECT_EQ(five.Picture(kLegend), Rows({"rrrbb"}));
+    EXPECT_EQ(five.Picture(kBlitLegend), Rows({"rrrbb"}));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 namespace vemmix::gdi::test {
 namespace {
 
-const std::map<COLORREF, char> kLegend = {{kWhite, '.'}, {kBlack, '#'}, {kRed, 'r'}};
+const std::map<COLORREF, char> kLimitsLegend = {{kWhite, '.'}, {kBlack, '#'}, {kRed, 'r'}};
 constexpr int kFar = kMaxCoordinate;
 constexpr int kBeyond = kMaxCoordinate + 1;
 
@@ -26,10 +26,10 @@ class BeyondDeviceSpace : public ::testing::TestWithParam<RefusedCall> {};
 TEST_P(BeyondDeviceSpace, FailsAndDrawsNothing) {
     Canvas c(6, 4);
     Canvas source(6, 4, kBlack);
-    const std::string blank = c.Picture(kLegend);
+    const std::string blank = c.Picture(kLimitsLegend);
     PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 3, kBlack, kRed);
     EXPECT_FALSE(GetParam().call(c.Dc()));
-    EXPECT_EQ(c.Picture(kLegend), blank);
+    EXPECT_EQ(c.Picture(kLimitsLegend), blank);
     // The same kind of call inside device space draws.
     EXPECT_TRUE(BitBlt(c.Dc(), 0, 0, 6, 4, source.Dc(), 0, 0, SRCCOPY));
 }
@@ -97,9 +97,9 @@ TEST_P(LineFromFarAway, CoversWhatSteppingCovers) {
     Canvas far(12, 9), near(12, 9 + kShift);
     WideLine(far.Dc(), l.farStart, l.end, l.width);
     WideLine(near.Dc(), {l.nearStart.x, l.nearStart.y + kShift}, {l.end.x, l.end.y + kShift}, l.width);
-    const std::string stepped = near.Picture(kLegend).substr(kShift * 13);
-    EXPECT_EQ(far.Picture(kLegend), stepped);
-    EXPECT_NE(stepped, Canvas(12, 9).Picture(kLegend));
+    const std::string stepped = near.Picture(kLimitsLegend).substr(kShift * 13);
+    EXPECT_EQ(far.Picture(kLimitsLegend), stepped);
+    EXPECT_NE(stepped, Canvas(12, 9).Picture(kLimitsLegend));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -116,7 +116,7 @@ TEST(SurfaceLimits, RoundRectTallerThanDeviceSpaceAllowsShowsItsStraightMiddle) 
         PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 1, kBlack, kRed);
         EXPECT_TRUE(RoundRect(c.Dc(), 0, -kFar, 7, kFar, 5, kMaxEllipse));
     }
-    EXPECT_EQ(c.Picture(kLegend), Rows({"#rrrrr#", "#rrrrr#", "#rrrrr#", "#rrrrr#"}));
+    EXPECT_EQ(c.Picture(kLimitsLegend), Rows({"#rrrrr#", "#rrrrr#", "#rrrrr#", "#rrrrr#"}));
 }
 
 TEST(SurfaceLimits, WideRectangleAroundTheBitmapPaintsOnlyItsInterior) {
@@ -126,13 +126,13 @@ TEST(SurfaceLimits, WideRectangleAroundTheBitmapPaintsOnlyItsInterior) {
         EXPECT_TRUE(Rectangle(c.Dc(), -kFar, -kFar, kFar, kFar));
         EXPECT_TRUE(RoundRect(c.Dc(), -kFar, -kFar, kFar, kFar, 1000, 1000));
     }
-    EXPECT_EQ(c.Picture(kLegend), Rows({"rrrrr", "rrrrr", "rrrrr"}));
+    EXPECT_EQ(c.Picture(kLimitsLegend), Rows({"rrrrr", "rrrrr", "rrrrr"}));
 }
 
 TEST(SurfaceLimits, ThinLineAcrossAllOfDeviceSpaceCrossesTheBitmap) {
     Canvas c(5, 5);
     WideLine(c.Dc(), {-kFar, -kFar}, {kFar, kFar}, 1);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"#....", ".#...", "..#..", "...#.", "....#"}));
+    EXPECT_EQ(c.Picture(kLimitsLegend), Rows({"#....", ".#...", "..#..", "...#.", "....#"}));
 }
 
 // Every call with values drawn from the edges of device space and beyond:

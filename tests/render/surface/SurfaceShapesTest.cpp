@@ -7,7 +7,7 @@
 namespace vemmix::gdi::test {
 namespace {
 
-const std::map<COLORREF, char> kLegend = {{kWhite, '.'}, {kBlack, '#'}, {kRed, 'r'}, {kBlue, 'b'},
+const std::map<COLORREF, char> kShapesLegend = {{kWhite, '.'}, {kBlack, '#'}, {kRed, 'r'}, {kBlue, 'b'},
                                           {0x000000FF ^ 0x00FFFFFF, 'R'}, {0x00FFFFFF ^ 0x00FFFFFF, '#'}};
 
 void Line(HDC dc, int x1, int y1, int x2, int y2, int width, COLORREF c) {
@@ -22,11 +22,11 @@ void Line(HDC dc, int x1, int y1, int x2, int y2, int width, COLORREF c) {
 TEST(SurfaceShapes, LineLeavesItsEndPointUnpainted) {
     Canvas c(12, 7);
     Line(c.Dc(), 2, 5, 10, 5, 1, kBlack);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"............", "............", "............", "............",
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"............", "............", "............", "............",
                                         "............", "..########..", "............"}));
     // Reversed, the same length moves one pixel towards the start.
     Line(c.Dc(), 10, 1, 2, 1, 1, kRed);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"............", "...rrrrrrrr.", "............", "............",
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"............", "...rrrrrrrr.", "............", "............",
                                         "............", "..########..", "............"}));
 }
 
@@ -34,8 +34,8 @@ TEST(SurfaceShapes, PenWidthZeroIsOnePixel) {
     Canvas a(8, 5), b(8, 5);
     Line(a.Dc(), 0, 0, 7, 4, 0, kBlack);
     Line(b.Dc(), 0, 0, 7, 4, 1, kBlack);
-    EXPECT_EQ(a.Picture(kLegend), b.Picture(kLegend));
-    EXPECT_EQ(a.Picture(kLegend), Rows({"#.......", ".##.....", "...##...", ".....##.", "........"}));
+    EXPECT_EQ(a.Picture(kShapesLegend), b.Picture(kShapesLegend));
+    EXPECT_EQ(a.Picture(kShapesLegend), Rows({"#.......", ".##.....", "...##...", ".....##.", "........"}));
 }
 
 TEST(SurfaceShapes, DiagonalTiesBreakTheSameWayBothDirections) {
@@ -43,14 +43,14 @@ TEST(SurfaceShapes, DiagonalTiesBreakTheSameWayBothDirections) {
     Line(forward.Dc(), 0, 0, 4, 2, 1, kBlack);
     Line(backward.Dc(), 4, 2, 0, 0, 1, kBlack);
     // The pixels both walks share are the same; each leaves out its own end.
-    EXPECT_EQ(forward.Picture(kLegend), Rows({"##...", "..##.", "....."}));
-    EXPECT_EQ(backward.Picture(kLegend), Rows({".#...", "..##.", "....#"}));
+    EXPECT_EQ(forward.Picture(kShapesLegend), Rows({"##...", "..##.", "....."}));
+    EXPECT_EQ(backward.Picture(kShapesLegend), Rows({".#...", "..##.", "....#"}));
 }
 
 TEST(SurfaceShapes, WidePenIsCentredWithRoundEnds) {
     Canvas c(12, 7);
     Line(c.Dc(), 3, 3, 8, 3, 3, kBlack);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"............", "............", "...######...", "..########..",
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"............", "............", "...######...", "..########..",
                                         "...######...", "............", "............"}));
 }
 
@@ -60,7 +60,7 @@ TEST(SurfaceShapes, RectangleInsideFrameKeepsThePenInside) {
         PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 2, kBlack, kRed);
         Rectangle(c.Dc(), 1, 1, 7, 6);
     }
-    EXPECT_EQ(c.Picture(kLegend), Rows({"........", ".######.", ".######.", ".##rr##.", ".######.",
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"........", ".######.", ".######.", ".##rr##.", ".######.",
                                         ".######."}));
 }
 
@@ -76,7 +76,7 @@ TEST(SurfaceShapes, OnePixelInsideFramePenDrawsLikeASolidPen) {
         RoundRect(solid.Dc(), 0, 0, 7, 6, 4, 4);
         Rectangle(solid.Dc(), 2, 1, 5, 4);
     }
-    EXPECT_EQ(inside.Picture(kLegend), solid.Picture(kLegend));
+    EXPECT_EQ(inside.Picture(kShapesLegend), solid.Picture(kShapesLegend));
 }
 
 TEST(SurfaceShapes, WideRoundRectKeepsPenInsideAndBrushWithin) {
@@ -85,7 +85,7 @@ TEST(SurfaceShapes, WideRoundRectKeepsPenInsideAndBrushWithin) {
         PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 2, kBlack, kRed);
         RoundRect(c.Dc(), 0, 0, 9, 8, 5, 5);
     }
-    const std::string p = c.Picture(kLegend);
+    const std::string p = c.Picture(kShapesLegend);
     EXPECT_EQ(p.find('?'), std::string::npos);
     // Corners stay background, the centre is brush, every edge row and column holds pen.
     EXPECT_EQ(p[0], '.');
@@ -103,7 +103,7 @@ TEST(SurfaceShapes, RectangleWithPenWidthZeroOrOneIsAOnePixelFrame) {
             PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, width, kBlack, kRed);
             Rectangle(c.Dc(), 4, 4, 0, 0);  // inverted corners are reordered
         }
-        EXPECT_EQ(c.Picture(kLegend), Rows({"####..", "#rr#..", "#rr#..", "####..", "......"}))
+        EXPECT_EQ(c.Picture(kShapesLegend), Rows({"####..", "#rr#..", "#rr#..", "####..", "......"}))
             << "width " << width;
     }
 }
@@ -114,7 +114,7 @@ TEST(SurfaceShapes, RoundRectWithCornerThree) {
         PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 1, kBlack, kRed);
         RoundRect(c.Dc(), 0, 0, 7, 6, 3, 3);
     }
-    EXPECT_EQ(c.Picture(kLegend), Rows({".#####.", "#rrrrr#", "#rrrrr#", "#rrrrr#", "#rrrrr#",
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({".#####.", "#rrrrr#", "#rrrrr#", "#rrrrr#", "#rrrrr#",
                                         ".#####."}));
 }
 
@@ -127,7 +127,7 @@ TEST(SurfaceShapes, NarrowRoundRectWithTallCornerStaysInsideItsOutline) {
         PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 1, kBlack, kRed);
         RoundRect(c.Dc(), 2, 0, 5, 10, 8, 8);
     }
-    EXPECT_EQ(c.Picture(kLegend), Rows({".......", "...#...", "..#r#..", "..#r#..", "..#r#..",
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({".......", "...#...", "..#r#..", "..#r#..", "..#r#..",
                                         "..#r#..", "..#r#..", "..#r#..", "...#...", "......."}));
 }
 
@@ -144,12 +144,12 @@ class RoundRectOffTheBitmap : public ::testing::TestWithParam<OffShape> {};
 TEST_P(RoundRectOffTheBitmap, PaintsNothing) {
     const OffShape s = GetParam();
     Canvas c(6, 30);
-    const std::string blank = c.Picture(kLegend);
+    const std::string blank = c.Picture(kShapesLegend);
     {
         PenAndBrush tools(c.Dc(), PS_INSIDEFRAME, 1, kBlack, kRed);
         RoundRect(c.Dc(), s.left, 0, s.left + s.width, s.height, s.diameter, s.diameter);
     }
-    EXPECT_EQ(c.Picture(kLegend), blank);
+    EXPECT_EQ(c.Picture(kShapesLegend), blank);
 }
 
 INSTANTIATE_TEST_SUITE_P(NarrowAndTall, RoundRectOffTheBitmap,
@@ -172,7 +172,7 @@ TEST(SurfaceShapes, RoundRectWithCornerZeroOrTwoIsARectangle) {
         PenAndBrush tools(plain.Dc(), PS_INSIDEFRAME, 1, kBlack, kRed);
         Rectangle(plain.Dc(), 0, 0, 6, 5);
     }
-    EXPECT_EQ(round.Picture(kLegend), plain.Picture(kLegend));
+    EXPECT_EQ(round.Picture(kShapesLegend), plain.Picture(kShapesLegend));
 }
 
 TEST(SurfaceShapes, FrameRectAndFillRect) {
@@ -180,16 +180,16 @@ TEST(SurfaceShapes, FrameRectAndFillRect) {
     HBRUSH black = CreateSolidBrush(kBlack);
     HBRUSH red = CreateSolidBrush(kRed);
     EXPECT_EQ(FrameRect(c.Dc(), RECT{0, 0, 5, 4}, black), 1);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"#####.", "#...#.", "#...#.", "#####.", "......"}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"#####.", "#...#.", "#...#.", "#####.", "......"}));
     EXPECT_EQ(FillRect(c.Dc(), RECT{1, 1, 3, 3}, red), 1);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"#####.", "#rr.#.", "#rr.#.", "#####.", "......"}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"#####.", "#rr.#.", "#rr.#.", "#####.", "......"}));
     // An inverted fill covers the pixels left of (and above) left + 1.
     c.Fill(kWhite);
     FillRect(c.Dc(), RECT{3, 3, 1, 1}, red);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"......", "......", "..rr..", "..rr..", "......"}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"......", "......", "..rr..", "..rr..", "......"}));
     // An inverted frame draws nothing.
     EXPECT_EQ(FrameRect(c.Dc(), RECT{4, 0, 0, 4}, black), 0);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"......", "......", "..rr..", "..rr..", "......"}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"......", "......", "..rr..", "..rr..", "......"}));
     DeleteObject(black);
     DeleteObject(red);
 }
@@ -202,22 +202,22 @@ TEST(SurfaceShapes, PixelsAndClipping) {
     EXPECT_EQ(GetPixel(c.Dc(), -1, 0), CLR_INVALID);
     Line(c.Dc(), -100, -1, 100, 2, 1, kBlack);  // far outside on both ends
     Line(c.Dc(), -5, 0, 50, 0, 5, kBlue);
-    EXPECT_EQ(c.Picture(kLegend), Rows({"bbb", "bbb"}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"bbb", "bbb"}));
 }
 
 TEST(SurfaceShapes, FocusRectInvertsEveryOtherPixelAndUndoesItself) {
     Canvas c(7, 5);
     EXPECT_TRUE(DrawFocusRect(c.Dc(), RECT{0, 0, 7, 5}));
-    EXPECT_EQ(c.Picture(kLegend), Rows({"#.#.#.#", ".......", "#.....#", ".......", "#.#.#.#"}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({"#.#.#.#", ".......", "#.....#", ".......", "#.#.#.#"}));
     DrawFocusRect(c.Dc(), RECT{0, 0, 7, 5});
-    EXPECT_EQ(c.Picture(kLegend), Rows({".......", ".......", ".......", ".......", "......."}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({".......", ".......", ".......", ".......", "......."}));
     // The dots start at the top-right corner: an even width shifts them.
     DrawFocusRect(c.Dc(), RECT{0, 0, 6, 3});
-    EXPECT_EQ(c.Picture(kLegend), Rows({".#.#.#.", "#......", ".#.#.#.", ".......", "......."}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({".#.#.#.", "#......", ".#.#.#.", ".......", "......."}));
     // A one-pixel-high rectangle is walked there and back: the inner dots cancel.
     c.Fill(kWhite);
     DrawFocusRect(c.Dc(), RECT{0, 4, 7, 5});
-    EXPECT_EQ(c.Picture(kLegend), Rows({".......", ".......", ".......", ".......", "#.....#"}));
+    EXPECT_EQ(c.Picture(kShapesLegend), Rows({".......", ".......", ".......", ".......", "#.....#"}));
 }
 
 }  // namespace
