@@ -1,22 +1,31 @@
 // The button's repaint measured beside the buttons people pick instead, in
-// one run: every repaint case of RepaintCases, a Fusion QPushButton and a
-// style-sheet QPushButton rendered into a QImage, and the floor (filling a
-// bitmap of the button's size and copying it to the window). At the end a
-// table gives each case's time and its ratios to the Fusion button of the
-// same state, size and content and to the floor of the same size; the
-// table takes the CPU time of the fastest repetition when
-// --benchmark_repetitions is given.
+// one run: every repaint case of RepaintCases with the deterministic and
+// with the Qt text renderer, a Fusion QPushButton and a style-sheet
+// QPushButton rendered into a QImage, and the floor (filling a bitmap of the
+// button's size and copying it to the window). At the end a table gives each
+// case's time and its ratios to the Fusion button of the same state, size
+// and content and to the floor of the same size, then every target with its
+// measured figure. With --benchmark_repetitions the tables take the median
+// repetition of each case.
 //
-// Also measured: the work of the timers of a page of fading buttons per
-// second of virtual time, and the heap a button holds beyond its window.
+// Also measured: the work of the timers of a page of fading buttons and of
+// hover polling per second of virtual time, a form of 1,000 buttons loaded
+// from a saved form and first painted in a fresh process (vemmix-formload,
+// in the headless and in the Qt container), and the heap a button holds
+// beyond its window.
 //
 // Own flags (before Google Benchmark's):
-//   --markdown     print the summary table in Markdown
+//   --markdown     print the summary tables in Markdown
 //   --checksums    print "<case> <checksum>" for every built-in-text case and exit
 //   --png=DIR      write every built-in-text case's window as DIR/<case>.png and exit
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <malloc.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QImage>
@@ -25,10 +34,12 @@
 #include <QStyleFactory>
 
 #include <algorithm>
+#include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -38,6 +49,7 @@
 
 #include <vemmix/Enums.h>
 #include <vemmix/Surface.h>
+#include <vemmix/host/QtTextRenderer.h>
 
 #include "bench/RepaintCases.h"
 
@@ -45,10 +57,16 @@ namespace vemmix::bench {
 namespace {
 
 // ---- text renderers ------------------------------------------------------------
-// Each renderer adds its variant here; every repaint case runs once per
-// variant. The Qt renderer of the host library plugs in as
-//     {"qt", [] { return std::unique_ptr<TextRenderer>(new qt::TextRenderer); }}
-std::vector<const TextVariant*> TextVariants() { return {&BuiltinText()}; }
+// Every repaint case runs once per variant: the deterministic built-in
+// renderer and the desktop's, real fonts laid out and drawn by Qt.
+
+const TextVariant& QtText() {
+    static const TextVariant qtText{
+        "qt", []() -> std::unique_ptr<TextRenderer> { return std::make_unique<host::QtTextRenderer>(); }};
+    return qtText;
+}
+
+std::vector<const TextVariant*> TextVariants() { return {&BuiltinText(), &QtText()}; }
 
 // ---- the peers ------------------------------------------------------------------
 
@@ -109,17 +127,21 @@ void BM_Repaint(benchmark::State& st, RepaintCase c) {
     if (gdi::LiveObjectCount() != objects) st.SkipWithError("a drawing object outlived the repaint");
 }
 
-// A page of ten captioned buttons whose captions fade for ever, the pointer
-// resting on one of them (its hover timer polls every 10 ms): the timers'
-// work for one second of virtual time. Its share of one core is the time
-// per iteration over one second.
-void BM_FadePage(benchmark::State& st) {
+// A page of ten captioned buttons, the ten looks in turn, whose captions
+// fade for ever (a step every 50 ms), the pointer resting on one of them
+// (its hover timer polls every 10 ms): the timers' work for one second of
+// virtual time. Its share of one core is the time per iteration over one
+// second.
+void BM_FadePage(benchmark::State& st, const TextVariant* text) {
     constexpr int kButtons = 10;
+    std::unique_ptr<TextRenderer> renderer = text->make ? text->make() : nullptr;
     headless::HeadlessForm form;
+    form.platform().SetTextRenderer(renderer.get());
     for (int i = 0; i < kButtons; ++i) {
         const std::u16string name = u"F" + std::u16string(1, static_cast<char16_t>(u'0' + i));
         const gdi::RECT bounds{0, 40 * i, 120, 40 * i + 32};
         Control& button = form.AddButton(name, bounds);
+        PutProperty(button, u"Appearance", Variant(std::int32_t{i}));
         PutProperty(button, u"Caption", Variant(u"Fading"));
         PutProperty(button, u"TextFadeToColor", Variant(std::int32_t{0x00FF0000}));
         std::int32_t dispid = 0;
@@ -130,11 +152,174 @@ void BM_FadePage(benchmark::State& st) {
     // the pointer rests on the first button
     form.SetPointer(gdi::POINT{10, 10});
     form.sites().front()->control().MouseMove(0, 0, 10.0f, 10.0f);
+    form.AdvanceTime(kOverIntervalMs);
     form.ClearLog();
+    const int repaints = form.sites().front()->repaintCount();
     for (auto _ : st) {
         form.AdvanceTime(1000);
         form.ClearLog();
     }
+    // every fade step repaints
+    if (form.sites().front()->repaintCount() - repaints < static_cast<int>(st.iterations()) * 20)
+        st.SkipWithError("the captions did not fade");
+}
+
+// The pointer resting on a Windows XP button with a caption: its hover
+// timer polls every 10 ms, and nothing changes, so nothing repaints. The
+// ticks' work for one second of virtual time.
+void BM_HoverPoll(benchmark::State& st) {
+    headless::HeadlessForm form;
+    Control& button = form.AddButton(u"H", gdi::RECT{0, 0, 120, 32});
+    PutProperty(button, u"Appearance", Variant(ecAppearance::WindowsXP));
+    PutProperty(button, u"Caption", Variant(u"Caption"));
+    form.SetPointer(gdi::POINT{10, 10});
+    button.MouseMove(0, 0, 10.0f, 10.0f);
+    form.AdvanceTime(kOverIntervalMs);
+    form.ClearLog();
+    const std::size_t objects = gdi::LiveObjectCount();
+    for (auto _ : st) {
+        form.AdvanceTime(1000);
+        form.ClearLog();
+    }
+    if (gdi::LiveObjectCount() != objects) st.SkipWithError("a drawing object outlived a tick");
+    if (!form.sites().front()->TimerEnabled(TimerId::Over)) st.SkipWithError("the hover timer stopped");
+}
+
+// ---- a form of many buttons, loaded in a fresh process -----------------------------------
+
+constexpr int kFormButtons = 1000;
+
+// vemmix-formload, beside this program.
+std::string FormLoadProgram() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return (self.parent_path() / "vemmix-formload").string();
+}
+
+// What one run of vemmix-formload gave.
+struct ChildRun {
+    std::string error;  // empty when it loaded and painted the form
+    double seconds = 0;  // from starting the process to its "painted" line
+    std::map<std::string, double> fields;  // the line's name=value pairs
+    double maxResidentKb = 0;
+};
+
+ChildRun RunFormLoad(const std::vector<std::string>& arguments) {
+    ChildRun run;
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) {
+        run.error = "no pipe";
+        return run;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    const std::string program = FormLoadProgram();
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        run.error = "cannot start " + program;
+        return run;
+    }
+    // the first line marks the moment the form is painted
+    std::string line, rest;
+    char buffer[512];
+    bool lineDone = false;
+    for (;;) {
+        const ssize_t n = read(out[0], buffer, sizeof buffer);
+        if (n <= 0) break;
+        for (ssize_t i = 0; i < n; ++i) {
+            if (lineDone) continue;
+            if (buffer[i] == '\n') {
+                lineDone = true;
+                run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            } else {
+                line.push_back(buffer[i]);
+            }
+        }
+    }
+    close(out[0]);
+    int status = 0;
+    struct rusage usage {};
+    wait4(pid, &status, 0, &usage);
+    run.maxResidentKb = static_cast<double>(usage.ru_maxrss);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        run.error = program + " failed (see its message above)";
+        return run;
+    }
+    if (arguments.front() == "write") return run;
+    if (!lineDone || line.rfind("painted", 0) != 0) {
+        run.error = "no \"painted\" line from " + program;
+        return run;
+    }
+    for (std::size_t from = line.find(' '); from != std::string::npos;) {
+        const std::size_t to = line.find(' ', from + 1);
+        const std::string field = line.substr(from + 1, to == std::string::npos ? to : to - from - 1);
+        const std::size_t equals = field.find('=');
+        if (equals != std::string::npos)
+            run.fields[field.substr(0, equals)] = std::strtod(field.c_str() + equals + 1, nullptr);
+        from = to;
+    }
+    return run;
+}
+
+// The saved form of kFormButtons buttons, written once per run into a
+// folder of its own that main removes.
+std::filesystem::path& FormFolder() {
+    static std::filesystem::path folder;
+    return folder;
+}
+
+const std::string& SavedForm(std::string* error) {
+    static std::string path;
+    if (!path.empty()) return path;
+    char folder[] = "/tmp/vemmix-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        *error = "no temporary folder";
+        return path;
+    }
+    FormFolder() = folder;
+    const std::string file = std::string(folder) + "/buttons.json";
+    const ChildRun written = RunFormLoad({"write", file, std::to_string(kFormButtons)});
+    if (!written.error.empty()) {
+        *error = written.error;
+        return path;
+    }
+    path = file;
+    return path;
+}
+
+// Each iteration starts a fresh process that loads the form and paints it;
+// the time is from starting the process to the form painted.
+void BM_FormLoad(benchmark::State& st, std::string container) {
+    std::string error;
+    const std::string& form = SavedForm(&error);
+    if (form.empty()) {
+        st.SkipWithError(error.c_str());
+        return;
+    }
+    std::map<std::string, double> sums;
+    double maxResident = 0;
+    for (auto _ : st) {
+        const ChildRun run = RunFormLoad({container, form});
+        if (!run.error.empty()) {
+            st.SkipWithError(run.error.c_str());
+            return;
+        }
+        st.SetIterationTime(run.seconds);
+        for (const auto& [key, value] : run.fields) sums[key] += value;
+        maxResident = std::max(maxResident, run.maxResidentKb);
+    }
+    for (const auto& [key, value] : sums)
+        st.counters[key] = benchmark::Counter(value, benchmark::Counter::kAvgIterations);
+    st.counters["max_rss_kb"] = maxResident;
 }
 
 // Heap bytes a captioned button holds once shown, beyond its window's
@@ -167,12 +352,29 @@ void BM_Memory(benchmark::State& st, Size size) {
 // ---- the summary ---------------------------------------------------------------------
 
 struct Measured {
-    double nanoseconds = 0;  // per iteration, CPU time
+    double nanoseconds = 0;  // per iteration: CPU time, or the manual time where one is set
     std::map<std::string, double> counters;
 };
 
-// Keeps the fastest run (or repetition) of every benchmark and prints the
-// table when the run ends.
+std::vector<std::string> Split(const std::string& name) {
+    std::vector<std::string> parts;
+    for (std::size_t from = 0;;) {
+        const std::size_t to = name.find('/', from);
+        parts.push_back(name.substr(from, to - from));
+        if (to == std::string::npos) break;
+        from = to + 1;
+    }
+    return parts;
+}
+
+std::string Format(const char* format, double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// Keeps every repetition of every benchmark and prints, when the run ends,
+// the table of cases and the table of targets from the median repetition.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
     explicit SummaryReporter(bool markdown) : m_Markdown(markdown) {}
@@ -181,24 +383,31 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.error_occurred) m_Failed = true;
-            // Every repetition, or with --benchmark_report_aggregates_only
-            // the "min" statistic (the fastest repetition).
-            const bool wanted = run.run_type == Run::RT_Iteration || run.aggregate_name == "min";
-            if (run.error_occurred || !wanted || run.iterations == 0) continue;
+            if (run.error_occurred || run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
             // CPU time: on a shared machine wall time also counts the
-            // moments other processes had the core.
-            const double ns = run.cpu_accumulated_time * 1e9 / static_cast<double>(run.iterations);
+            // moments other processes had the core. A fresh process's
+            // time is measured by hand, from its start to its paint.
+            const bool manual = !run.run_name.time_type.empty();  // "manual_time"
+            const double seconds = manual ? run.real_accumulated_time : run.cpu_accumulated_time;
+            Measured m;
+            m.nanoseconds = seconds * 1e9 / static_cast<double>(run.iterations);
+            for (const auto& [key, counter] : run.counters) m.counters[key] = counter.value;
             const std::string name = run.run_name.function_name;
-            auto [it, fresh] = m_Results.try_emplace(name);
-            if (fresh || ns < it->second.nanoseconds) it->second.nanoseconds = ns;
-            for (const auto& [key, counter] : run.counters) it->second.counters[key] = counter.value;
+            auto [it, fresh] = m_Runs.try_emplace(name);
+            it->second.push_back(std::move(m));
             if (fresh) m_Order.push_back(name);
         }
     }
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        PrintTable();
+        for (auto& [name, runs] : m_Runs) {
+            std::sort(runs.begin(), runs.end(),
+                      [](const Measured& a, const Measured& b) { return a.nanoseconds < b.nanoseconds; });
+            m_Results[name] = runs[(runs.size() - 1) / 2];  // the median (the lower of two)
+        }
+        PrintCases();
+        PrintTargets();
     }
 
     bool Failed() const { return m_Failed; }
@@ -209,88 +418,157 @@ private:
         return it == m_Results.end() ? nullptr : &it->second;
     }
 
-    void Row(const std::string& name, double ns, const std::string& fusion, const std::string& floor) {
-        char time[32];
-        std::snprintf(time, sizeof time, "%.3f", ns / 1000.0);
-        if (m_Markdown)
-            std::printf("| %s | %s | %s | %s |\n", name.c_str(), time, fusion.c_str(), floor.c_str());
-        else
-            std::printf("%-48s %10s %10s %10s\n", name.c_str(), time, fusion.c_str(), floor.c_str());
+    void Row(const std::vector<std::string>& cells) {
+        if (m_Markdown) {
+            std::printf("|");
+            for (const std::string& cell : cells) std::printf(" %s |", cell.c_str());
+        } else {
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                std::printf(i == 0 ? "%-56s" : " %14s", cells[i].c_str());
+        }
+        std::printf("\n");
+    }
+
+    void Header(const std::vector<std::string>& cells, const std::string& alignment) {
+        std::printf("\n");
+        Row(cells);
+        if (m_Markdown) std::printf("%s\n", alignment.c_str());
     }
 
     static std::string Ratio(double ns, const Measured* base) {
         if (base == nullptr || base->nanoseconds <= 0) return "-";
-        char text[32];
-        std::snprintf(text, sizeof text, "%.2f", ns / base->nanoseconds);
-        return text;
+        return Format("%.2f", ns / base->nanoseconds);
     }
 
-    void PrintTable() {
-        std::printf("\n");
-        if (m_Markdown) {
-            std::printf("| case | time (µs) | × Fusion | × floor |\n|---|---:|---:|---:|\n");
-        } else {
-            std::printf("%-48s %10s %10s %10s\n", "case", "time (us)", "x Fusion", "x floor");
-        }
+    // The Fusion button and the floor a case is compared with.
+    const Measured* FusionFor(const std::vector<std::string>& parts) const {
+        if (parts[0] == "Repaint" && parts.size() >= 6)
+            return Find("Fusion/" + parts[2] + "/" + parts[3] + "/" + parts[4]);
+        if (parts[0] == "StyleSheet" && parts.size() >= 4)
+            return Find("Fusion/" + parts[1] + "/" + parts[2] + "/" + parts[3]);
+        return nullptr;
+    }
+    const Measured* FloorFor(const std::vector<std::string>& parts) const {
+        if (parts[0] == "Repaint" && parts.size() >= 6) return Find("Floor/" + parts[3]);
+        if ((parts[0] == "Fusion" || parts[0] == "StyleSheet") && parts.size() >= 4)
+            return Find("Floor/" + parts[2]);
+        return nullptr;
+    }
+
+    static std::optional<double> CounterOf(const Measured* m, const std::string& key) {
+        if (m == nullptr) return std::nullopt;
+        auto it = m->counters.find(key);
+        return it == m->counters.end() ? std::nullopt : std::optional<double>(it->second);
+    }
+    static std::string Counter(const Measured& m, const std::string& key, const char* format) {
+        const std::optional<double> value = CounterOf(&m, key);
+        return value ? Format(format, *value) : "-";
+    }
+
+    void PrintCases() {
+        Header({"case", "time (us)", "x Fusion", "x floor"}, "|---|---:|---:|---:|");
         for (const std::string& name : m_Order) {
             const Measured& m = m_Results.at(name);
-            // "<kind>/<rest>"
-            const std::string kind = name.substr(0, name.find('/'));
-            if (kind == "FadePage") {
-                char share[32];
-                std::snprintf(share, sizeof share, "%.3f%% core", m.nanoseconds / 1e9 * 100.0);
-                Row(name, m.nanoseconds, "-", share);
-                continue;
+            const std::vector<std::string> parts = Split(name);
+            const std::string& kind = parts[0];
+            if (kind == "FadePage" || kind == "HoverPoll") {
+                Row({name, Format("%.1f", m.nanoseconds / 1000.0), "-",
+                     Format("%.3f%% core", m.nanoseconds / 1e9 * 100.0)});
+            } else if (kind == "FormLoad") {
+                Row({name, Format("%.0f", m.nanoseconds / 1000.0), "-", "-"});
+            } else if (kind == "Memory") {
+                Row({name, Counter(m, "bytes_per_button", "%.0f B"), "-", "-"});
+            } else {
+                Row({name, Format("%.3f", m.nanoseconds / 1000.0),
+                     kind == "Floor" || kind == "Fusion" ? "-" : Ratio(m.nanoseconds, FusionFor(parts)),
+                     kind == "Floor" ? "-" : Ratio(m.nanoseconds, FloorFor(parts))});
             }
-            if (kind == "Memory") {
-                auto it = m.counters.find("bytes_per_button");
-                char bytes[32];
-                std::snprintf(bytes, sizeof bytes, "%.0f B",
-                              it == m.counters.end() ? 0.0 : it->second);
-                if (m_Markdown)
-                    std::printf("| %s | %s | - | - |\n", name.c_str(), bytes);
-                else
-                    std::printf("%-48s %10s %10s %10s\n", name.c_str(), bytes, "-", "-");
-                continue;
-            }
-            // Repaint/<appearance>/<state>/<size>/<content>/<text>,
-            // Fusion|StyleSheet/<state>/<size>/<content>, Floor/<size>
-            std::vector<std::string> parts;
-            for (std::size_t from = 0;;) {
-                const std::size_t to = name.find('/', from);
-                parts.push_back(name.substr(from, to - from));
-                if (to == std::string::npos) break;
-                from = to + 1;
-            }
-            std::string state, size, content;
-            if (kind == "Repaint" && parts.size() >= 6) {
-                state = parts[2], size = parts[3], content = parts[4];
-            } else if ((kind == "Fusion" || kind == "StyleSheet") && parts.size() >= 4) {
-                state = parts[1], size = parts[2], content = parts[3];
-            } else if (kind == "Floor" && parts.size() >= 2) {
-                size = parts[1];
-            }
-            const Measured* fusion = Find("Fusion/" + state + "/" + size + "/" + content);
-            const Measured* floor = Find("Floor/" + size);
-            Row(name, m.nanoseconds, kind == "Floor" ? "-" : Ratio(m.nanoseconds, fusion),
-                Ratio(m.nanoseconds, floor));
         }
+    }
+
+    // The worst ratio to the floor over the repaint cases that `match`
+    // picks, and the case that has it.
+    std::pair<double, std::string> WorstToFloor(const std::function<bool(const std::vector<std::string>&)>& match) const {
+        std::pair<double, std::string> worst{0, "-"};
+        for (const auto& [name, m] : m_Results) {
+            const std::vector<std::string> parts = Split(name);
+            if (parts[0] != "Repaint" || parts.size() < 6 || !match(parts)) continue;
+            const Measured* floor = FloorFor(parts);
+            if (floor == nullptr || floor->nanoseconds <= 0) continue;
+            const double ratio = m.nanoseconds / floor->nanoseconds;
+            if (ratio > worst.first) worst = {ratio, name.substr(std::strlen("Repaint/"))};
+        }
+        return worst;
+    }
+
+    void Target(const std::string& target, std::optional<double> measured, const char* format,
+                double limit, const std::string& note) {
+        Row({target, measured ? Format(format, *measured) : "-", Format(format, limit),
+             !measured ? "not measured" : *measured <= limit ? "met" : "NOT MET", note});
+    }
+
+    void PrintTargets() {
+        Header({"target", "measured", "limit", "", "note"}, "|---|---:|---:|---|---|");
+        auto time = [&](const std::string& name) -> std::optional<double> {
+            const Measured* m = Find(name);
+            return m ? std::optional<double>(m->nanoseconds) : std::nullopt;
+        };
+        {
+            const auto xp = time("Repaint/WindowsXP/released/120x32/caption/qt");
+            const auto fusion = time("Fusion/released/120x32/caption");
+            Target("Windows XP, real-font caption, 120x32: x Fusion with caption",
+                   xp && fusion ? std::optional<double>(*xp / *fusion) : std::nullopt, "%.2f", 0.5,
+                   xp ? Format("%.2f us", *xp / 1000.0) : "");
+        }
+        {
+            const auto [ratio, name] = WorstToFloor([](const std::vector<std::string>& p) {
+                return p[3] == "120x32" && p[4] == "none";
+            });
+            Target("every look and state without caption, 120x32: x floor", ratio > 0 ? std::optional(ratio) : std::nullopt,
+                   "%.2f", 5.0, "worst: " + name);
+        }
+        {
+            const auto [ratio, name] = WorstToFloor([](const std::vector<std::string>& p) { return p[3] == "400x120"; });
+            Target("every case, 400x120: x floor", ratio > 0 ? std::optional(ratio) : std::nullopt, "%.2f", 3.0,
+                   "worst: " + name);
+        }
+        auto share = [&](const std::string& name) -> std::optional<double> {
+            const auto ns = time(name);
+            return ns ? std::optional<double>(*ns / 1e9 * 100.0) : std::nullopt;
+        };
+        Target("fade page, ten buttons, Qt text: % of one core", share("FadePage/10buttons/qt"), "%.3f", 0.5, "");
+        Target("hover polling: % of one core", share("HoverPoll/1button"), "%.4f", 0.5, "");
+        for (const char* container : {"headless", "qt"}) {
+            const std::string name = std::string("FormLoad/") + container + "/1000buttons";
+            const auto ns = time(name);
+            const Measured* m = Find(name);
+            Target(std::string("1,000 buttons from a saved form, first paint, fresh process, ") + container + ": ms",
+                   ns ? std::optional<double>(*ns / 1e6) : std::nullopt, "%.1f", 100.0,
+                   m ? "CPU " + Counter(*m, "cpu", "%.1f") + " ms; in main: startup " + Counter(*m, "startup", "%.1f") +
+                           ", read " + Counter(*m, "read", "%.1f") + ", load " + Counter(*m, "load", "%.1f") +
+                           ", paint " + Counter(*m, "paint", "%.1f") + " ms"
+                     : "");
+        }
+        for (const Size size : BenchSizes()) {
+            Target("heap per button beyond its window's pixels, headless, " + SizeName(size.width, size.height) + ": B",
+                   CounterOf(Find("Memory/" + SizeName(size.width, size.height)), "bytes_per_button"), "%.0f",
+                   8192, "");
+        }
+        Target("heap per button beyond its window's pixels, Qt container, 120x32: B",
+               CounterOf(Find("FormLoad/qt/1000buttons"), "heap_per_button"), "%.0f", 8192,
+               "control, site and widget");
     }
 
     bool m_Markdown;
     bool m_Failed = false;
+    std::map<std::string, std::vector<Measured>> m_Runs;
     std::map<std::string, Measured> m_Results;
     std::vector<std::string> m_Order;
 };
 
-double Fastest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
-
-// Every benchmark also reports its fastest repetition, which the summary
-// takes: on a busy machine it is the least disturbed.
 template <typename... Args>
 benchmark::internal::Benchmark* Register(const std::string& name, Args&&... args) {
-    return benchmark::RegisterBenchmark(name.c_str(), std::forward<Args>(args)...)
-        ->ComputeStatistics("min", Fastest);
+    return benchmark::RegisterBenchmark(name.c_str(), std::forward<Args>(args)...);
 }
 
 void RegisterAll() {
@@ -310,12 +588,18 @@ void RegisterAll() {
         for (const RepaintCase& c : AllRepaintCases(*text))
             Register("Repaint/" + c.Name(), BM_Repaint, c);
     }
-    Register("FadePage/10buttons/per-virtual-second", BM_FadePage)->Unit(benchmark::kMillisecond);
-    for (const Size size : BenchSizes()) {
-        benchmark::RegisterBenchmark(("Memory/" + SizeName(size.width, size.height)).c_str(),
-                                     BM_Memory, size)
-            ->Iterations(1);
+    for (const TextVariant* text : TextVariants())
+        Register("FadePage/10buttons/" + text->name, BM_FadePage, text)->Unit(benchmark::kMillisecond);
+    Register("HoverPoll/1button", BM_HoverPoll)->Unit(benchmark::kMillisecond);
+    for (const char* container : {"headless", "qt"}) {
+        Register(std::string("FormLoad/") + container + "/" + std::to_string(kFormButtons) + "buttons",
+                 BM_FormLoad, std::string(container))
+            ->UseManualTime()
+            ->Iterations(3)
+            ->Unit(benchmark::kMillisecond);
     }
+    for (const Size size : BenchSizes())
+        Register("Memory/" + SizeName(size.width, size.height), BM_Memory, size)->Iterations(1);
 }
 
 int PrintChecksums() {
@@ -375,5 +659,9 @@ int main(int argc, char** argv) {
     SummaryReporter reporter(markdown);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    if (!FormFolder().empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(FormFolder(), ignored);
+    }
     return reporter.Failed() ? 1 : 0;
 }

@@ -85,7 +85,9 @@ private:
         };
         while (m_P < m_End && *m_P != '"') {
             if (*m_P != '\\') {
-                utf8.append(*m_P++);
+                const char* from = m_P;
+                while (m_P < m_End && *m_P != '"' && *m_P != '\\') ++m_P;
+                utf8.append(from, m_P - from);
                 continue;
             }
             ++m_P;

@@ -26,6 +26,7 @@ namespace {
 constexpr std::int64_t kFarAway = 1 << 24;
 constexpr int kMaxPixelSize = 4096;
 constexpr std::size_t kCacheSize = 256;
+constexpr std::size_t kFontCacheSize = 64;
 
 // The generic face fontconfig gives for a classic Windows name that is not
 // installed; any other missing name falls back to sans-serif.
@@ -94,24 +95,35 @@ struct Block {
     qreal underlineWidth = 1;
 };
 
-QFont FontOf(const TextRenderer::Font& font) {
-    const gdi::LOGFONT& lf = font.logFont;
-    QString family = !font.faceName.empty()
-                         ? QString::fromUtf16(font.faceName.data(), static_cast<qsizetype>(font.faceName.size()))
-                         : QString::fromLatin1(lf.lfFaceName, static_cast<qsizetype>(strnlen(lf.lfFaceName, 32)));
+// What a font depends on: the face and the LOGFONT fields it reads.
+struct FontKey {
+    std::int32_t height, weight;
+    std::uint8_t italic, underline, strikeOut;
+    QString face;
+    friend bool operator==(const FontKey&, const FontKey&) = default;
+};
+
+struct FontKeyHash {
+    std::size_t operator()(const FontKey& k) const {
+        return qHashMulti(0, k.height, k.weight, k.italic, k.underline, k.strikeOut, k.face);
+    }
+};
+
+QFont FontOf(const FontKey& key) {
+    const QString& family = key.face;
     QStringList families{family};
     if (family.isEmpty() || !QFontDatabase::hasFamily(family)) families = {family, GenericFaceFor(family)};
     QFont f;
     f.setFamilies(families);
-    f.setWeight(static_cast<QFont::Weight>(std::clamp(lf.lfWeight == 0 ? 400 : lf.lfWeight, 1, 1000)));
-    f.setItalic(lf.lfItalic != 0);
-    f.setUnderline(lf.lfUnderline != 0);
-    f.setStrikeOut(lf.lfStrikeOut != 0);
+    f.setWeight(static_cast<QFont::Weight>(std::clamp(key.weight == 0 ? 400 : key.weight, 1, 1000)));
+    f.setItalic(key.italic != 0);
+    f.setUnderline(key.underline != 0);
+    f.setStrikeOut(key.strikeOut != 0);
     f.setKerning(true);
     // grey antialiasing only: a memory bitmap has no subpixel order
     f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     f.setHintingPreference(QFont::PreferFullHinting);
-    const std::int64_t h = lf.lfHeight;
+    const std::int64_t h = key.height;
     std::int64_t pixels = 13;
     if (h < 0) {
         pixels = -h;  // the character height: the em
@@ -226,19 +238,43 @@ std::unique_ptr<Block> Lay(const Key& key, const QFont& font) {
 
 class QtTextRenderer::Impl {
 public:
-    const Block& Get(const Key& key, const TextRenderer::Font& font) {
+    const Block& Get(const Key& key) {
         if (auto it = m_Index.find(key); it != m_Index.end()) {
             m_Order.splice(m_Order.begin(), m_Order, it->second);  // most recent first
             return *it->second->second;
         }
         ++m_Layouts;
-        m_Order.emplace_front(key, Lay(key, FontOf(font)));
+        m_Order.emplace_front(key, Lay(key, FontFor(key)));
         m_Index[m_Order.front().first] = m_Order.begin();
         if (m_Order.size() > kCacheSize) {
             m_Index.erase(m_Order.back().first);
             m_Order.pop_back();
         }
         return *m_Order.front().second;
+    }
+
+    // The font of a layout. Resolving a face through the font database
+    // costs far more than laying out a caption, and a form's captions share
+    // a few fonts, so each is made once.
+    const QFont& FontFor(const Key& key) {
+        const FontKey fontKey{key.height, key.weight, key.italic, key.underline, key.strikeOut, key.face};
+        if (auto it = m_Fonts.find(fontKey); it != m_Fonts.end()) return it->second;
+        if (m_Fonts.size() >= kFontCacheSize) m_Fonts.clear();
+        return m_Fonts.emplace(fontKey, FontOf(fontKey)).first->second;
+    }
+
+    // An image over the target's pixels. A repaint draws into the same
+    // pooled bitmap again and again; keeping the image keeps its paint
+    // engine, which Qt would otherwise set up for every call.
+    QImage& ImageOver(const gdi::PixelView& view) {
+        uchar* bits = reinterpret_cast<uchar*>(view.pixels.data());
+        if (m_Image.isNull() || m_ImageBits != bits || m_Image.width() != view.width ||
+            m_Image.height() != view.height) {
+            m_Image = QImage(bits, view.width, view.height, static_cast<qsizetype>(view.width) * 4,
+                             QImage::Format_RGB32);
+            m_ImageBits = bits;
+        }
+        return m_Image;
     }
 
     std::uint64_t m_Layouts = 0;
@@ -251,6 +287,9 @@ private:
     using Entry = std::pair<Key, std::unique_ptr<Block>>;
     std::list<Entry> m_Order;
     std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_Index;
+    std::unordered_map<FontKey, QFont, FontKeyHash> m_Fonts;
+    QImage m_Image;
+    const uchar* m_ImageBits = nullptr;
 };
 
 QtTextRenderer::QtTextRenderer() : m_Impl(std::make_unique<Impl>()) {}
@@ -275,7 +314,7 @@ int QtTextRenderer::DrawText(const Target& target, const Font& font, std::u16str
                   wrap ? std::int64_t{rect.right} - rect.left : 0,
                   format & (gdi::DT_WORDBREAK | gdi::DT_SINGLELINE | gdi::DT_NOPREFIX),
                   target.direction == Direction::RightToLeft};
-    const Block& block = m_Impl->Get(key, font);
+    const Block& block = m_Impl->Get(key);
     const std::int64_t total64 = static_cast<std::int64_t>(block.lines.size()) * block.lineHeight;
     const int total = static_cast<int>(std::min<std::int64_t>(total64, 0x7FFFFFFF));
 
@@ -323,12 +362,24 @@ int QtTextRenderer::DrawText(const Target& target, const Font& font, std::u16str
     const int by1 = static_cast<int>(std::clamp<std::int64_t>(y1, 0, view.height));
     if (bx0 >= bx1 || by0 >= by1) return total;
     const int bw = bx1 - bx0;
+    auto rowAt = [&](int row) { return view.pixels.data() + static_cast<std::size_t>(row) * view.width + bx0; };
+    // Qt writes the fourth byte of every pixel it paints. Where every pixel
+    // the glyphs may touch has that byte 0 (the surface's own colours all
+    // do), clearing it afterwards everywhere there is all it takes;
+    // otherwise the pixels are kept to tell which ones changed.
+    std::uint32_t fourth = 0;
+    for (int row = by0; row < by1; ++row) {
+        const std::uint32_t* in = rowAt(row);
+        for (int i = 0; i < bw; ++i) fourth |= in[i];
+    }
+    const bool kept = (fourth & 0xFF000000u) != 0;
     std::vector<std::uint32_t>& before = m_Impl->m_Before;
-    before.resize(static_cast<std::size_t>(bw) * static_cast<std::size_t>(by1 - by0));
-    for (int row = by0; row < by1; ++row)
-        std::memcpy(&before[static_cast<std::size_t>(row - by0) * bw],
-                    view.pixels.data() + static_cast<std::size_t>(row) * view.width + bx0,
-                    static_cast<std::size_t>(bw) * sizeof(std::uint32_t));
+    if (kept) {
+        before.resize(static_cast<std::size_t>(bw) * static_cast<std::size_t>(by1 - by0));
+        for (int row = by0; row < by1; ++row)
+            std::memcpy(&before[static_cast<std::size_t>(row - by0) * bw], rowAt(row),
+                        static_cast<std::size_t>(bw) * sizeof(std::uint32_t));
+    }
 
     // line backgrounds (OPAQUE), written directly
     if (target.backgroundMode == gdi::OPAQUE) {
@@ -347,9 +398,7 @@ int QtTextRenderer::DrawText(const Target& target, const Font& font, std::u16str
 
     // the glyphs, painted by Qt straight into the bitmap
     {
-        QImage image(reinterpret_cast<uchar*>(view.pixels.data()), view.width, view.height,
-                     static_cast<qsizetype>(view.width) * 4, QImage::Format_RGB32);
-        QPainter painter(&image);
+        QPainter painter(&m_Impl->ImageOver(view));
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         const gdi::COLORREF c = target.textColor;
         painter.setPen(QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -376,7 +425,11 @@ int QtTextRenderer::DrawText(const Target& target, const Font& font, std::u16str
 
     // every pixel the painting changed gets its fourth byte 0
     for (int row = by0; row < by1; ++row) {
-        std::uint32_t* out = view.pixels.data() + static_cast<std::size_t>(row) * view.width + bx0;
+        std::uint32_t* out = rowAt(row);
+        if (!kept) {
+            for (int i = 0; i < bw; ++i) out[i] &= 0x00FFFFFFu;
+            continue;
+        }
         const std::uint32_t* old = &before[static_cast<std::size_t>(row - by0) * bw];
         for (int i = 0; i < bw; ++i)
             if (out[i] != old[i]) out[i] &= 0x00FFFFFFu;

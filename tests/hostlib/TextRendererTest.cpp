@@ -221,6 +221,48 @@ TEST(QtTextRenderer, OnlyCoveredPixelsChangeAndTheirFourthByteIsZero) {
     EXPECT_GT(changed, 50);
 }
 
+TEST(QtTextRenderer, TheColoursDrawnDoNotDependOnTheFourthByteBeneath) {
+    // Beneath the text every fourth byte 0 (the surface's colours), or one
+    // pixel with another: the same colours come out, and only that pixel
+    // keeps its byte where the text leaves it alone.
+    constexpr std::uint32_t kGround = 0x00406080;
+    Canvas plain(200, 50, kGround), marked(200, 50, kGround);
+    marked.pixels[0] = 0xAB406080;
+    for (Canvas* c : {&plain, &marked})
+        c->Draw(u"Fourth \u0e20\u0e32\u0e29\u0e32", RECT{5, 5, 195, 45}, 0, Font(), u"DejaVu Sans", 0x00FFFFFF);
+    EXPECT_EQ(marked.pixels[0], 0xAB406080u);
+    marked.pixels[0] = kGround;
+    EXPECT_EQ(plain.pixels, marked.pixels);
+    EXPECT_GT(plain.InkCount(), 50);
+    for (std::uint32_t p : plain.pixels) EXPECT_EQ(p >> 24, 0u);
+}
+
+TEST(QtTextRenderer, OneRendererDrawsIntoBitmapAfterBitmap) {
+    // one renderer, bitmaps of two sizes in turn, against a renderer each
+    const auto shared = std::make_shared<host::QtTextRenderer>();
+    Canvas a(120, 32), b(400, 120), aloneA(120, 32), aloneB(400, 120);
+    a.renderer = shared;
+    b.renderer = shared;
+    for (int round = 0; round < 2; ++round) {
+        for (Canvas* c : {&a, &b, &aloneA, &aloneB})
+            c->Draw(round == 0 ? u"First" : u"Second", RECT{2, 2 + 10 * round, 118, 30}, 0, Font());
+    }
+    EXPECT_EQ(a.pixels, aloneA.pixels);
+    EXPECT_EQ(b.pixels, aloneB.pixels);
+    // a bitmap freed and another made in its place
+    std::vector<std::uint32_t> expected;
+    {
+        Canvas first(64, 20);
+        first.renderer = shared;
+        first.Draw(u"Again", RECT{0, 0, 64, 20}, 0, Font());
+        expected = first.pixels;
+    }
+    Canvas second(64, 20);
+    second.renderer = shared;
+    second.Draw(u"Again", RECT{0, 0, 64, 20}, 0, Font());
+    EXPECT_EQ(second.pixels, expected);
+}
+
 TEST(QtTextRenderer, OpaqueModeFillsTheLinesBackground) {
     Canvas c(200, 40);
     const RECT m = Measure(c, u"Filled", 200);

@@ -29,7 +29,8 @@
 //
 // Layouts are cached by font, text, width and flags, so drawing the same
 // caption again (a repaint, or the drawing call after the measuring one)
-// does not lay it out again. Needs a QGuiApplication.
+// does not lay it out again; each font is resolved once, however many
+// captions use it. Needs a QGuiApplication.
 #pragma once
 
 #include <cstdint>
