@@ -123,15 +123,33 @@ std::optional<VisualStyleName> DesktopVisualStyle() {
     return Named(kLuna, u"NormalColor");
 }
 
-int DesktopDpiX() {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return 96;
-    const QScreen* screen = QGuiApplication::primaryScreen();
+VisualStyleSetting EffectiveVisualStyle(const VisualStyleSetting& form, QString* problem) {
+    if (!qEnvironmentVariableIsSet(kVisualStyleVariable)) return form;
+    const QString value = qEnvironmentVariable(kVisualStyleVariable);
+    if (const std::optional<VisualStyleSetting> setting = ParseVisualStyle(value)) return *setting;
+    if (problem)
+        *problem = QStringLiteral("%1: \"%2\" is not a visual style; the form's is used")
+                       .arg(QLatin1String(kVisualStyleVariable), value);
+    return form;
+}
+
+namespace {
+
+const QScreen* ScreenOrPrimary(const QScreen* screen) {
+    if (screen) return screen;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return nullptr;
+    return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+int DesktopDpiX(const QScreen* screen) {
+    screen = ScreenOrPrimary(screen);
     return screen ? RoundedDpi(screen->logicalDotsPerInchX()) : 96;
 }
 
-int DesktopDpiY() {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return 96;
-    const QScreen* screen = QGuiApplication::primaryScreen();
+int DesktopDpiY(const QScreen* screen) {
+    screen = ScreenOrPrimary(screen);
     return screen ? RoundedDpi(screen->logicalDotsPerInchY()) : 96;
 }
 

@@ -9,8 +9,8 @@
 #include <vemmix/Dispatch.h>
 #include <vemmix/Errors.h>
 #include <vemmix/host/Desktop.h>
+#include <vemmix/host/FormControls.h>
 #include <vemmix/host/QtTextRenderer.h>
-#include "NativeControls.h"
 
 namespace vemmix::host {
 
@@ -91,8 +91,6 @@ struct HostedForm::Impl {
     std::unique_ptr<headless::HeadlessForm> NewForm() const;
     headless::HeadlessSite* Create(headless::HeadlessForm& on, const FormControl& record, gdi::RECT bounds,
                                    bool* placeholder, QString* problem) const;
-    void Read(headless::HeadlessSite& site, const PropertySet& set, const QString& location,
-              QStringList* problems) const;
     PropertySet Written(const Entry& entry) const;
     QImage Capture(const Entry& entry, ControlState state) const;
     void Compose(QImage& canvas, int parent, const gdi::RECT& clip,
@@ -126,22 +124,13 @@ headless::HeadlessSite* HostedForm::Impl::Create(headless::HeadlessForm& on, con
     const QString reference = record.Reference();
     std::int32_t error = errors::kNone;
     headless::HeadlessSite* site = on.AddCustomControl(
-        [&](ControlSite& s) -> std::unique_ptr<Control> {
-            if (detail::IsNativeClass(record.className)) return detail::MakeNativeControl(record.className, s);
-            return registry->Create(record.className.toStdU16String(), s, &error);
-        },
+        [&](ControlSite& s) { return CreateFormControl(record.className, *registry, s, &error); },
         reference.toStdU16String(), bounds);
     *placeholder = site == nullptr;
     if (!site) {
-        if (error == errors::kNone) error = errors::kCannotCreateObject;
-        if (problem)
-            *problem = QStringLiteral("\"%1\" cannot be created (error %2: %3); a placeholder keeps its properties")
-                           .arg(record.className)
-                           .arg(error)
-                           .arg(FromU16(errors::Message(error)));
-        site = on.AddCustomControl(
-            [&](ControlSite& s) { return detail::MakePlaceholder(s, record.className, error); },
-            reference.toStdU16String(), bounds);
+        if (problem) *problem = PlaceholderProblem(record.className, error);
+        site = on.AddCustomControl([&](ControlSite& s) { return MakePlaceholder(s, record.className, error); },
+                                   reference.toStdU16String(), bounds);
     }
     site->extenderToolTipText = record.toolTipText.toStdU16String();
     site->displayAsDefault = !document.form.defaultControl.isEmpty() &&
@@ -149,32 +138,13 @@ headless::HeadlessSite* HostedForm::Impl::Create(headless::HeadlessForm& on, con
     return site;
 }
 
-// ReadProperties from a copy of the set; what the control refuses is a problem.
-void HostedForm::Impl::Read(headless::HeadlessSite& site, const PropertySet& set, const QString& location,
-                            QStringList* problems) const {
-    PropertySet copy = set;
-    JsonPropertyBag bag(copy, &site.control().GetTypeInfo(), document.pictures);
-    site.control().ReadProperties(bag);
-    if (!problems) return;
-    for (const PropertyProblem& p : bag.problems())
-        *problems << QStringLiteral("%1.properties.%2: refused (error %3: %4): %5")
-                         .arg(location, p.key)
-                         .arg(p.error)
-                         .arg(FromU16(errors::Message(p.error)), p.reason);
-}
-
 // The set the control writes now, after the container's extent.
 PropertySet HostedForm::Impl::Written(const Entry& entry) const {
     const FormControl& record = document.controls[entry.index];
     if (entry.placeholder) return record.properties;
-    PropertySet set;
-    JsonPropertyBag bag(set, &entry.site->control().GetTypeInfo(), document.pictures);
     const gdi::RECT b = entry.site->bounds();
-    // the default Empty never matches, so both are always written
-    bag.WriteProperty(u"_ExtentX", Variant(HimetricFromPixels(b.right - b.left, dpi)), Variant());
-    bag.WriteProperty(u"_ExtentY", Variant(HimetricFromPixels(b.bottom - b.top, dpi)), Variant());
-    entry.site->control().WriteProperties(bag);
-    return set;
+    return WriteControlProperties(entry.site->control(), document.pictures, b.right - b.left, b.bottom - b.top,
+                                  dpi, dpi);
 }
 
 // One control on a form of its own, driven into `state`.
@@ -185,7 +155,7 @@ QImage HostedForm::Impl::Capture(const Entry& entry, ControlState state) const {
     std::unique_ptr<headless::HeadlessForm> alone = NewForm();
     bool placeholder = false;
     headless::HeadlessSite* site = Create(*alone, record, gdi::RECT{0, 0, w, h}, &placeholder, nullptr);
-    if (!placeholder) Read(*site, Written(entry), {}, nullptr);
+    if (!placeholder) ReadControlProperties(site->control(), Written(entry), document.pictures, {}, nullptr);
     Control& control = site->control();
     control.Show();
 
@@ -272,13 +242,10 @@ std::unique_ptr<HostedForm> HostedForm::Load(FormDocument document,
     VisualStyleSetting style = doc.form.visualStyle;
     if (options.visualStyle) {
         style = *options.visualStyle;
-    } else if (qEnvironmentVariableIsSet(kVisualStyleVariable)) {
-        const QString value = qEnvironmentVariable(kVisualStyleVariable);
-        if (const auto setting = ParseVisualStyle(value))
-            style = *setting;
-        else
-            impl->problems << QStringLiteral("%1: \"%2\" is not a visual style; the form's is used")
-                                  .arg(QLatin1String(kVisualStyleVariable), value);
+    } else {
+        QString problem;
+        style = EffectiveVisualStyle(doc.form.visualStyle, &problem);
+        if (!problem.isEmpty()) impl->problems << problem;
     }
     impl->visualStyle = VisualStyleFor(style);
     impl->dpi = options.dpi > 0 ? options.dpi : DesktopDpiY();
@@ -321,7 +288,8 @@ std::unique_ptr<HostedForm> HostedForm::Load(FormDocument document,
         if (entry.placeholder) {
             impl->problems << QStringLiteral("%1.class: %2").arg(location, problem);
         } else {
-            impl->Read(*entry.site, record.properties, location, &impl->problems);
+            ReadControlProperties(entry.site->control(), record.properties, doc.pictures, location,
+                                  &impl->problems);
         }
         if (entry.shown)
             entry.site->control().Show();

@@ -1,5 +1,7 @@
 #include "NativeControls.h"
 
+#include <vemmix/host/FormControls.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -386,8 +388,12 @@ std::unique_ptr<Control> MakeNativeControl(QStringView className, ControlSite& s
     return nullptr;
 }
 
+}  // namespace vemmix::host::detail
+
+namespace vemmix::host {
+
 std::unique_ptr<Control> MakePlaceholder(ControlSite& site, const QString& className, std::int32_t error) {
-    return std::make_unique<PlaceholderControl>(site, className, error);
+    return std::make_unique<detail::PlaceholderControl>(site, className, error);
 }
 
-}  // namespace vemmix::host::detail
+}  // namespace vemmix::host

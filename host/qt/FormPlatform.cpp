@@ -1,11 +1,6 @@
 // The platform of a Qt form, and its tooltip facility.
 #include "FormPlatform.h"
 
-#include <cmath>
-
-#include <QScreen>
-
-#include <vemmix/headless/BuiltinTextRenderer.h>
 #include <vemmix/qt/ControlWindow.h>
 #include <vemmix/qt/FormWindow.h>
 
@@ -23,13 +18,6 @@ QString StringOf(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int Dpi(const QWidget& widget, bool horizontal) {
-    const QScreen* screen = widget.screen();
-    if (!screen) return 96;
-    const qreal dpi = horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY();
-    return dpi > 0 ? static_cast<int>(std::lround(dpi)) : 96;
-}
-
 }  // namespace
 
 FormPlatform::FormPlatform(FormWindow& form) : m_Form(form) {}
@@ -39,20 +27,23 @@ FormPlatform::~FormPlatform() {
 }
 
 const SystemColorTable& FormPlatform::SystemColors() const {
-    return m_SystemColors ? *m_SystemColors : ClassicSystemColors();
+    if (m_SystemColors) return *m_SystemColors;
+    return m_PaletteColors ? static_cast<const SystemColorTable&>(*m_PaletteColors) : ClassicSystemColors();
 }
+
+void FormPlatform::FollowPalette(const QPalette& palette) { m_PaletteColors.emplace(palette); }
 
 void FormPlatform::SetSystemColors(std::shared_ptr<const SystemColorTable> colours) {
     m_SystemColors = std::move(colours);
 }
 
-int FormPlatform::ScreenDpiX() const { return m_Dpi > 0 ? m_Dpi : Dpi(m_Form, true); }
-int FormPlatform::ScreenDpiY() const { return m_Dpi > 0 ? m_Dpi : Dpi(m_Form, false); }
+int FormPlatform::ScreenDpiX() const { return m_Dpi > 0 ? m_Dpi : host::DesktopDpiX(m_Form.screen()); }
+int FormPlatform::ScreenDpiY() const { return m_Dpi > 0 ? m_Dpi : host::DesktopDpiY(m_Form.screen()); }
 
 TextRenderer& FormPlatform::Text() {
     if (m_Text) return *m_Text;
-    if (!m_BuiltinText) m_BuiltinText = headless::MakeBuiltinTextRenderer();
-    return *m_BuiltinText;
+    if (!m_QtText) m_QtText = std::make_unique<host::QtTextRenderer>();
+    return *m_QtText;
 }
 
 // ---- tooltip facility ------------------------------------------------------------

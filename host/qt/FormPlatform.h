@@ -1,6 +1,6 @@
 // The platform of a Qt form: system colours, the visual style, the screen's
-// resolution, the text renderer, and the tooltip facility, whose tooltips
-// are TooltipWindows.
+// resolution, the text renderer (the desktop's unless the form sets one),
+// and the tooltip facility, whose tooltips are TooltipWindows.
 #pragma once
 
 #include <map>
@@ -11,6 +11,8 @@
 
 #include <vemmix/ContainerServices.h>
 #include <vemmix/TextRenderer.h>
+#include <vemmix/host/Desktop.h>
+#include <vemmix/host/QtTextRenderer.h>
 #include <vemmix/qt/TooltipWindow.h>
 
 namespace vemmix::qt {
@@ -42,7 +44,9 @@ public:
     void DestroyTooltip(std::int32_t tooltip) override;
 
     // Settings of the form.
+    // Null: `palette`'s colours (FollowPalette).
     void SetSystemColors(std::shared_ptr<const SystemColorTable> colours);
+    void FollowPalette(const QPalette& palette);
     void SetVisualStyle(std::optional<VisualStyleBuffers> style) { m_VisualStyle = std::move(style); }
     void SetScreenDpi(int dpi) { m_Dpi = dpi; }
     void SetTextRenderer(TextRenderer* renderer) { m_Text = renderer; }
@@ -61,9 +65,10 @@ private:
 
     FormWindow& m_Form;
     std::shared_ptr<const SystemColorTable> m_SystemColors;
+    std::optional<host::PaletteSystemColors> m_PaletteColors;
     std::optional<VisualStyleBuffers> m_VisualStyle;
     int m_Dpi = 0;
-    std::unique_ptr<TextRenderer> m_BuiltinText;
+    std::unique_ptr<host::QtTextRenderer> m_QtText;
     TextRenderer* m_Text = nullptr;
     QPointer<ControlWindow> m_Caller;
     struct Tip {

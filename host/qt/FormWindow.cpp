@@ -43,6 +43,7 @@ FormWindow::FormWindow(QWidget* parent)
       m_Font(MakeFont(FontDescription{})) {
     // from now on the pointer is known to the pointer query
     PointerTracker::Instance();
+    FollowDesktop();
 }
 
 FormWindow::~FormWindow() {
@@ -80,10 +81,19 @@ void FormWindow::AmbientChanged(std::u16string_view name) {
     }
 }
 
+void FormWindow::FollowDesktop() {
+    m_Platform->FollowPalette(palette());
+    const std::optional<host::VisualStyleName> style = host::VisualStyleFor(host::EffectiveVisualStyle(m_VisualStyle));
+    m_Platform->SetVisualStyle(style ? std::optional(VisualStyleBuffers{style->themeFile, style->colorName,
+                                                                        style->sizeName})
+                                     : std::nullopt);
+}
+
 // A change of the desktop's palette or font (a theme switch) is a change
 // of the ambient properties.
 void FormWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) {
+        FollowDesktop();
         update();
         AmbientChanged(u"BackColor");
     } else if (event->type() == QEvent::FontChange) {
@@ -106,8 +116,10 @@ void FormWindow::setSystemColors(std::shared_ptr<const SystemColorTable> colours
     update();
 }
 
-void FormWindow::setVisualStyle(std::optional<VisualStyleBuffers> style) {
-    m_Platform->SetVisualStyle(std::move(style));
+void FormWindow::setVisualStyle(const host::VisualStyleSetting& style) {
+    m_VisualStyle = style;
+    FollowDesktop();
+    AmbientChanged(u"BackColor");
 }
 
 void FormWindow::setScreenDpi(int dpi) { m_Platform->SetScreenDpi(dpi); }
@@ -127,6 +139,7 @@ ControlWindow* FormWindow::AddControl(std::u16string_view classId, const QString
         return nullptr;
     }
     if (error) *error = errors::kNone;
+    window->m_ClassId = QString::fromUtf16(classId.data(), static_cast<qsizetype>(classId.size()));
     m_Controls.push_back(window);
     window->AttachControl(std::move(control));
     return window;
@@ -158,9 +171,9 @@ void FormWindow::ControlGone(ControlWindow* window) {
     UpdateAccessKeys();
 }
 
-ControlWindow* FormWindow::Find(QStringView name) const {
+ControlWindow* FormWindow::Find(QStringView name, std::optional<int> index) const {
     for (ControlWindow* window : m_Controls)
-        if (window->name() == name) return window;
+        if (window->index() == index && window->name().compare(name, Qt::CaseInsensitive) == 0) return window;
     return nullptr;
 }
 
@@ -353,11 +366,11 @@ void FormWindow::AddMenu(const QString& name, const QString& caption,
             if (onMenuItem) onMenuItem(name, item);
         });
     }
-    m_Menus.push_back(Menu{name, popup});
+    m_Menus.push_back(PopupMenu{name, caption, items, popup});
 }
 
 QMenu* FormWindow::menu(QStringView name) const {
-    for (const Menu& m : m_Menus)
+    for (const PopupMenu& m : m_Menus)
         if (m.name.compare(name, Qt::CaseInsensitive) == 0) return m.menu;
     return nullptr;
 }

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include <vemmix/Dispatch.h>
+#include <vemmix/headless/BuiltinTextRenderer.h>
 
 namespace vemmix::qt::test {
 
@@ -79,6 +80,13 @@ Form::Form(QSize size) : m_Form(std::make_unique<FormWindow>()) {
 }
 
 Form::~Form() = default;
+
+void Form::DrawAsHeadless() {
+    if (!m_BuiltinText) m_BuiltinText = headless::MakeBuiltinTextRenderer();
+    m_Form->setTextRenderer(m_BuiltinText.get());
+    m_Form->setSystemColors(std::shared_ptr<const SystemColorTable>(std::shared_ptr<void>(), &ClassicSystemColors()));
+    m_Form->setVisualStyle(host::VisualStyleSetting{QStringLiteral("none"), {}, {}, {}});
+}
 
 ControlWindow& Form::Button(const QString& name, QRect geometry,
                             std::vector<std::pair<QString, QString>> properties) {

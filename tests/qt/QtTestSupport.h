@@ -104,8 +104,12 @@ public:
 
     // Shows the form and waits until it is the active window.
     void Show();
+    // Draws as a headless form does: the built-in text renderer, the
+    // classic system colours, no visual style.
+    void DrawAsHeadless();
 
 private:
+    std::unique_ptr<TextRenderer> m_BuiltinText;
     std::unique_ptr<FormWindow> m_Form;
 };
 

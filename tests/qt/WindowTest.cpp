@@ -193,6 +193,7 @@ private slots:
 
     void aShapedButtonIsCutToItsMaskAfterEveryRepaint() {
         Form f;
+        f.DrawAsHeadless();
         ControlWindow& cmd = f.Button(QStringLiteral("cmd"), QRect(10, 10, 80, 24),
                                       {{"Appearance", "2"}, {"Caption", "Shape"}});
         f.Show();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include <QPalette>
+#include <QScreen>
 #include <QString>
 
 #include <vemmix/Color.h>
@@ -92,8 +93,15 @@ VEMMIX_HOST_EXPORT std::optional<VisualStyleSetting> ParseVisualStyle(QStringVie
 // overrides the visual style a form asks for.
 inline constexpr const char* kVisualStyleVariable = "VEMMIX_VISUAL_STYLE";
 
-// The primary screen's logical resolution in dots per inch; 96 without one.
-VEMMIX_HOST_EXPORT int DesktopDpiX();
-VEMMIX_HOST_EXPORT int DesktopDpiY();
+// The setting that applies to a form asking for `form`: the environment
+// variable's when it names a style, else the form's. When the variable is
+// set to something else, `problem` (may be null) says so.
+VEMMIX_HOST_EXPORT VisualStyleSetting EffectiveVisualStyle(const VisualStyleSetting& form,
+                                                           QString* problem = nullptr);
+
+// A screen's logical resolution in dots per inch, the primary screen's when
+// `screen` is null; 96 without one.
+VEMMIX_HOST_EXPORT int DesktopDpiX(const QScreen* screen = nullptr);
+VEMMIX_HOST_EXPORT int DesktopDpiY(const QScreen* screen = nullptr);
 
 }  // namespace vemmix::host

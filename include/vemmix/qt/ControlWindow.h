@@ -59,6 +59,12 @@ public:
 
     FormWindow& form() const { return m_Form; }
     const QString& name() const { return m_Name; }
+    // The index of an element of a control array (whose elements share a
+    // name); nullopt for a control of its own.
+    std::optional<int> index() const { return m_Index; }
+    void setIndex(std::optional<int> index) { m_Index = index; }
+    // The class identifier the control was made of ("Vemmix.Zorvane").
+    const QString& classId() const { return m_ClassId; }
     // The control; null until one is attached, and for a window whose
     // control could not be made.
     Control* control() const { return m_Control.get(); }
@@ -173,6 +179,8 @@ private:
 
     FormWindow& m_Form;
     QString m_Name;
+    std::optional<int> m_Index;
+    QString m_ClassId;
     std::int32_t m_Handle;
     std::unique_ptr<Control> m_Control;
 

@@ -54,6 +54,7 @@
 #include <vemmix/TextRenderer.h>
 #include <vemmix/VisualStyle.h>
 #include <vemmix/headless/HeadlessContainer.h>
+#include <vemmix/host/Form.h>
 #include <vemmix/qt/Export.h>
 
 namespace vemmix::qt {
@@ -88,15 +89,23 @@ public:
     void setUserMode(bool userMode);
 
     // ---- the platform --------------------------------------------------------------
-    // The text renderer the controls draw captions with; null: the built-in
-    // deterministic renderer. Not owned.
+    // By default a form answers as the desktop does: captions drawn by the
+    // Qt text renderer, the system colours of the form's palette (the
+    // application's unless set on the form) and the visual style it shows
+    // (host/Desktop.h), both followed live when the palette changes, and
+    // the resolution of the form's screen.
+    //
+    // The text renderer the controls draw captions with; null: the Qt
+    // text renderer. Not owned.
     void setTextRenderer(TextRenderer* renderer);
-    // The system colours; null: the classic table.
+    // Fixed system colours; null: the form's palette's, followed live.
     void setSystemColors(std::shared_ptr<const SystemColorTable> colours);
-    // The visual-style answer; nullopt: no visual style (the default).
-    void setVisualStyle(std::optional<VisualStyleBuffers> style);
-    // The resolution the controls draw for; 0 (the default): the screen's
-    // logical resolution.
+    // The visual style the form asks for ("auto", the desktop's, unless
+    // set); the environment's VEMMIX_VISUAL_STYLE overrides it.
+    void setVisualStyle(const host::VisualStyleSetting& style);
+    const host::VisualStyleSetting& visualStyle() const { return m_VisualStyle; }
+    // The resolution the controls draw for; 0 (the default): the logical
+    // resolution of the form's screen.
     void setScreenDpi(int dpi);
 
     // ---- controls ---------------------------------------------------------------------
@@ -119,7 +128,9 @@ public:
     ControlWindow& AddButton(const QString& name, QRect geometry, QWidget* parent = nullptr);
     // Sends Terminate and destroys the window.
     void RemoveControl(ControlWindow& window);
-    ControlWindow* Find(QStringView name) const;
+    // The control of a name (without regard to case) and, for an element
+    // of a control array, index; null when none is.
+    ControlWindow* Find(QStringView name, std::optional<int> index = std::nullopt) const;
     // In creation order.
     const std::vector<ControlWindow*>& controls() const { return m_Controls; }
 
@@ -150,6 +161,14 @@ public:
     // ---- menus -------------------------------------------------------------------------
     void AddMenu(const QString& name, const QString& caption, const std::vector<MenuEntry>& items);
     QMenu* menu(QStringView name) const;
+    struct PopupMenu {
+        QString name;
+        QString caption;
+        std::vector<MenuEntry> items;
+        QMenu* menu;
+    };
+    // In the order added.
+    const std::vector<PopupMenu>& menus() const { return m_Menus; }
     // Pops the menu up with its top-left corner at `position` (form
     // pixels) and returns at once; false for an unknown menu.
     bool ShowPopupMenu(QStringView name, QPoint position);
@@ -204,6 +223,9 @@ private:
     FormPlatform& platform() { return *m_Platform; }
     // Tells every control that an ambient property changed, then repaints.
     void AmbientChanged(std::u16string_view name);
+    // The answers that follow the palette (system colours, the "auto"
+    // visual style), taken again.
+    void FollowDesktop();
     // The focus as the controls see it; `moveWidgetFocus` also gives Qt's
     // keyboard focus to the new control (not needed when Qt moved it).
     void ChangeFocus(ControlWindow* window, bool moveWidgetFocus);
@@ -216,6 +238,7 @@ private:
 
     std::unique_ptr<FormPlatform> m_Platform;
     ControlFactory m_Factory;
+    host::VisualStyleSetting m_VisualStyle;
     OleColor m_BackColor = SystemColorRef(15);
     FontRef m_Font;
     bool m_UserMode = true;
@@ -228,11 +251,7 @@ private:
     bool m_InitialFocusGiven = false;
     std::vector<QObject*> m_AccessKeyShortcuts;
 
-    struct Menu {
-        QString name;
-        QMenu* menu;
-    };
-    std::vector<Menu> m_Menus;
+    std::vector<PopupMenu> m_Menus;
 
     bool m_Logging = false;
     std::vector<headless::LogEntry> m_Log;
