@@ -120,7 +120,7 @@ void Navigation(Designer& d) {
             .Set(QStringLiteral("Font"), Font(kFace, 8.25, true));
         if (i == 4)  // "Fade" fades its caption from start-up
             c.Set(QStringLiteral("TextFadeToColor"), Colour(0xE0, 0x40, 0x00))
-                .Set(QStringLiteral("TextFadeSpeed"), Number(8));
+                .Set(QStringLiteral("TextFadeSpeed"), Number(12));
         x += widths[i] + 4;
     }
     Control& next = d.Button(QStringLiteral("cmdNav_Next"), {}, QRect(680, 8, 112, 32),
@@ -366,7 +366,7 @@ void FadePage(Designer& d) {
              QStringLiteral("Text fade, started at start-up"))
         .Set(QStringLiteral("Font"), Font(kFace, 12, true))
         .Set(QStringLiteral("TextFadeToColor"), Colour(0xD0, 0x10, 0x10))
-        .Set(QStringLiteral("TextFadeSpeed"), Number(6));
+        .Set(QStringLiteral("TextFadeSpeed"), Number(40));
     struct Fade {
         const char* name;
         std::int32_t appearance;
@@ -392,6 +392,37 @@ void FadePage(Designer& d) {
             c.Set(QStringLiteral("BackColor"), Colour(0xB0, 0xD0, 0xF0));
         y += 48;
     }
+
+    Heading(d, QStringLiteral("lblFadeSpeeds"), page, QRect(400, 70, 360, 18),
+            QStringLiteral("Speeds and colours, on mouse over"));
+    struct Speed {
+        const char* name;
+        std::int32_t appearance;
+        int speed;
+        int r, g, b;
+        const char* caption;
+    };
+    const Speed speeds[] = {
+        {"cmdFadeFast", ecAppearance::VistaSunrise, 1, 0xFF, 0x00, 0x00, "Fast, to red (speed 1)"},
+        {"cmdFadeMedium", ecAppearance::Office2003, 10, 0x00, 0x80, 0x00, "Medium, to green (speed 10)"},
+        {"cmdFadeSlow", ecAppearance::WindowsXP, 40, 0x00, 0x40, 0xFF, "Slow, to blue (speed 40)"}};
+    y = 94;
+    for (const Speed& sp : speeds) {
+        d.Button(QString::fromLatin1(sp.name), page, QRect(400, y, 360, 40), sp.appearance,
+                 QString::fromLatin1(sp.caption))
+            .Set(QStringLiteral("TextFadeEvents"), Number(ecEvents::OnMouseOver))
+            .Set(QStringLiteral("TextFadeSpeed"), Number(sp.speed))
+            .Set(QStringLiteral("TextFadeToColor"), Colour(sp.r, sp.g, sp.b))
+            .Set(QStringLiteral("Font"), Font(kFace, 9.75, true));
+        y += 48;
+    }
+    d.Button(QStringLiteral("cmdFadeWhite"), page, QRect(400, y, 360, 40), ecAppearance::Gradient,
+             QStringLiteral("Into white, on a dark gradient"))
+        .Set(QStringLiteral("BackColor"), Colour(0x30, 0x50, 0x90))
+        .Set(QStringLiteral("ForeColor"), Colour(0xFF, 0xD0, 0x60))
+        .Set(QStringLiteral("TextFadeToColor"), Colour(0xFF, 0xFF, 0xFF))
+        .Set(QStringLiteral("TextFadeEvents"), Number(ecEvents::OnMouseOver))
+        .Set(QStringLiteral("Font"), Font(kFace, 9.75, true));
 }
 
 void ToolTipPage(Designer& d) {
@@ -452,7 +483,8 @@ void ToolTipPage(Designer& d) {
                               l.appearance, QString::fromLatin1(l.caption));
         c.Set(QStringLiteral("Font"), Font(kFace, 14.25, true));
         if (l.appearance == ecAppearance::Gradient)
-            c.Set(QStringLiteral("BackColor"), Colour(0x90, 0xC0, 0xF0));
+            c.Set(QStringLiteral("BackColor"), Colour(0x90, 0xC0, 0xF0))
+                .Set(QStringLiteral("GradientType"), Number(ecGradientType::ColorTowardsLight));
         if (QLatin1String(l.caption) == QLatin1String("Hebrew"))
             c.Set(QStringLiteral("RightToLeft"), Boolean(true));
         y += 56;
@@ -518,9 +550,9 @@ void OtherPage(Designer& d) {
         .Set(QStringLiteral("BorderWidth"), Number(2));
     // positions and movement
     d.Button(QStringLiteral("cmdCaptionOffset"), page, QRect(16, top + 156, 240, 48), ecAppearance::WindowsXP,
-             QStringLiteral("Caption moved 20, -8"))
-        .Set(QStringLiteral("CaptionOffsetX"), Number(20))
-        .Set(QStringLiteral("CaptionOffsetY"), Number(-8));
+             QStringLiteral("Caption 24 pixels in"))
+        .Set(QStringLiteral("CaptionAlignment"), Number(ecAlignment::MiddleLeft))
+        .Set(QStringLiteral("CaptionOffsetX"), Number(24));
     d.Button(QStringLiteral("cmdDepth"), page, QRect(272, top + 156, 240, 48), ecAppearance::Office2007,
              QStringLiteral("Moves 4 pixels when clicked"))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("star.png")))
@@ -553,7 +585,10 @@ Form MainForm() {
     s.title = QStringLiteral("Vemmix \u2014 DemoVemmix");
     s.width = 800;
     s.height = 548;
-    s.backColor = vemmix::SystemColorRef(15);
+    // A colour of its own rather than the desktop's button face: the
+    // buttons keep it as their TransparentColor, so corners outside a
+    // rounded face match the form on every desktop.
+    s.backColor = 0x00F0F0F0;
     s.font.name = kFace;
     s.font.size = 8.25;
     s.visualStyle.name = QStringLiteral("blue");
