@@ -3,12 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QImage>
 #include <QPixmap>
 #include <QStringList>
-#include <QWidget>
 
 #include <vemmix/Dispatch.h>
 #include <vemmix/qt/ControlWindow.h>
@@ -19,6 +15,7 @@ namespace {
 
 using vemmix::qt::ControlWindow;
 
+// dispatch identifiers of the button's events
 constexpr std::int32_t kClick = 1;
 constexpr std::int32_t kDropDownClick = 11;
 // How long a page runs before its picture is taken, so that the fading
@@ -37,14 +34,13 @@ QString Lines(std::initializer_list<const char*> lines) {
 
 // A text built from code points.
 QString FromCodePoints(std::initializer_list<char32_t> codePoints) {
-    QString text;
-    for (char32_t c : codePoints) text += QChar(static_cast<char16_t>(c));
-    return text;
+    return QString::fromUcs4(codePoints.begin(), static_cast<qsizetype>(codePoints.size()));
 }
 
 void SetCaption(ControlWindow* window, const QString& caption) {
     if (window && window->control())
-        vemmix::SetProperty(*window->control(), u"Caption", vemmix::Variant(caption.toStdU16String()));
+        vemmix::SetProperty(*window->control(), u"Caption",
+                            vemmix::Variant(caption.toStdU16String()));
 }
 
 void CallMethod(ControlWindow* window, std::u16string_view method) {
@@ -66,7 +62,8 @@ DemoWindow::~DemoWindow() = default;
 std::unique_ptr<DemoWindow> DemoWindow::Create(const QString& formPath, QString* error) {
     const QString path = formPath.isEmpty() ? QString::fromLatin1(kBuiltInForm) : formPath;
     vemmix::host::FormError formError;
-    std::optional<vemmix::host::FormDocument> document = vemmix::host::ReadFormFile(path, &formError);
+    std::optional<vemmix::host::FormDocument> document =
+        vemmix::host::ReadFormFile(path, &formError);
     if (!document) {
         if (error) *error = formError.Text();
         return nullptr;
@@ -84,11 +81,14 @@ std::unique_ptr<DemoWindow> DemoWindow::Create(const QString& formPath, QString*
     }
     for (const char* page : kPages)
         if (!demo->Find(QString::fromLatin1(page))) {
-            if (error) *error = path + QStringLiteral(": the form has no page %1").arg(QString::fromLatin1(page));
+            if (error)
+                *error = path +
+                         QStringLiteral(": the form has no page %1").arg(QString::fromLatin1(page));
             return nullptr;
         }
     DemoWindow* self = demo.get();
-    demo->m_Form->onEvent = [self](ControlWindow& window, std::int32_t dispid, std::span<vemmix::Variant>) {
+    demo->m_Form->onEvent = [self](ControlWindow& window, std::int32_t dispid,
+                                   std::span<vemmix::Variant>) {
         return self->OnEvent(window, dispid);
     };
     demo->m_Form->onMenuItem = [self](const QString& menu, const vemmix::qt::MenuEntry& item) {
@@ -106,17 +106,19 @@ void DemoWindow::StartUp() {
 
     SetCaption(Find(QStringLiteral("lblInfo")),
                Lines({"The most rewarded button now available in version 5.",
-                             "Always fast and robust ActiveX",
-                             "now it supports 10 default buttons, 5 default themes, ",
-                             "Vista look, Office 2007,", "Gradient, Text fade,..."}));
+                      "Always fast and robust ActiveX",
+                      "now it supports 10 default buttons, 5 default themes, ",
+                      "Vista look, Office 2007,", "Gradient, Text fade,..."}));
     SetCaption(Find(QStringLiteral("lblOther")),
-               Lines(
-            {"- Set BackColor and Text color for each button state (normal/disabled/focus/mouse over)",
-             "- Apply effect to caption like Shadow, engraved,..., for the events you want (on focus, "
-             "on mouse over,...)",
-             "- Draw border, border size, color...", "- Adjust caption and picture position in pixel",
-             "- Set on events if you want the caption and/or picture move", "- Stretch picture to fit button",
-             "- Showfocus or not", "- and more..."}));
+               Lines({"- Set BackColor and Text color for each button state "
+                      "(normal/disabled/focus/mouse over)",
+                      "- Apply effect to caption like Shadow, engraved,..., for the events you "
+                      "want (on focus, "
+                      "on mouse over,...)",
+                      "- Draw border, border size, color...",
+                      "- Adjust caption and picture position in pixel",
+                      "- Set on events if you want the caption and/or picture move",
+                      "- Stretch picture to fit button", "- Showfocus or not", "- and more..."}));
 
     SetCaption(Find(QStringLiteral("cmdUnicode_Thai")),
                FromCodePoints({0x0E20, 0x0E32, 0x0E29, 0x0E32, 0x0E44, 0x0E17, 0x0E22}));
@@ -136,10 +138,12 @@ void DemoWindow::ShowPage(int page) {
     m_Page = page;
     for (int i = 0; i < kPageCount; ++i)
         if (ControlWindow* nav = Find(QStringLiteral("cmdNavigate"), i); nav && nav->control())
-            vemmix::SetProperty(*nav->control(), u"ToggleValue", vemmix::Variant::Boolean(i == page));
+            vemmix::SetProperty(*nav->control(), u"ToggleValue",
+                                vemmix::Variant::Boolean(i == page));
     if (page >= 0 && page < kPageCount) {
         for (int i = 0; i < kPageCount; ++i)
-            if (ControlWindow* frame = Find(QString::fromLatin1(kPages[i]))) frame->setVisible(i == page);
+            if (ControlWindow* frame = Find(QString::fromLatin1(kPages[i])))
+                frame->setVisible(i == page);
         return;
     }
     if (page == kQuitPage) {

@@ -63,7 +63,8 @@ public:
 
     // A control, frame or label of the form by name and, for an element of
     // a control array, index; null when none.
-    vemmix::qt::ControlWindow* Find(const QString& name, std::optional<int> index = std::nullopt) const {
+    vemmix::qt::ControlWindow* Find(const QString& name,
+                                    std::optional<int> index = std::nullopt) const {
         return m_Form->Find(name, index);
     }
 

@@ -22,13 +22,15 @@ namespace {
 constexpr const char* kNoDisplayFolder = "demo-screenshots";
 
 bool HasDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
 bool AsksForScreenshots(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0 || std::strncmp(argv[i], "--screenshot=", 13) == 0)
+        if (std::strcmp(argv[i], "--screenshot") == 0 ||
+            std::strncmp(argv[i], "--screenshot=", 13) == 0)
             return true;
     return false;
 }
@@ -49,11 +51,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DemoVemmix"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("The demonstration program of the Vemmix button."));
+    parser.setApplicationDescription(
+        QStringLiteral("The demonstration program of the Vemmix button."));
     parser.addHelpOption();
-    const QCommandLineOption formOption(QStringLiteral("form"),
-                                        QStringLiteral("Loads the saved form FILE instead of the built-in frmMain."),
-                                        QStringLiteral("FILE"));
+    const QCommandLineOption formOption(
+        QStringLiteral("form"),
+        QStringLiteral("Loads the saved form FILE instead of the built-in frmMain."),
+        QStringLiteral("FILE"));
     const QCommandLineOption screenshotOption(
         QStringLiteral("screenshot"),
         QStringLiteral("Renders each page offscreen to DIR/page-N.png (N = 0 to 6) and exits."),
@@ -65,21 +69,25 @@ int main(int argc, char** argv) {
     QString folder = parser.value(screenshotOption);
     if (!screenshots && !display) {
         folder = QString::fromLatin1(kNoDisplayFolder);
-        std::printf("DemoVemmix: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); writing the "
-                    "pages as pictures to %s instead\n",
-                    qPrintable(QDir(folder).absolutePath()));
+        std::printf(
+            "DemoVemmix: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); writing the "
+            "pages as pictures to %s instead\n",
+            qPrintable(QDir(folder).absolutePath()));
     }
 
     QString error;
-    std::unique_ptr<demo::DemoWindow> demo = demo::DemoWindow::Create(parser.value(formOption), &error);
+    std::unique_ptr<demo::DemoWindow> demo =
+        demo::DemoWindow::Create(parser.value(formOption), &error);
     if (!demo) return Fail(error);
-    for (const QString& problem : demo->problems()) std::fprintf(stderr, "DemoVemmix: warning: %s\n", qPrintable(problem));
+    for (const QString& problem : demo->problems())
+        std::fprintf(stderr, "DemoVemmix: warning: %s\n", qPrintable(problem));
 
     if (!folder.isEmpty()) {
         demo->form().show();
         if (!demo->WriteScreenshots(folder, &error)) return Fail(error);
         if (screenshots)
-            std::printf("DemoVemmix: wrote page-0.png to page-6.png in %s\n", qPrintable(QDir(folder).absolutePath()));
+            std::printf("DemoVemmix: wrote page-0.png to page-6.png in %s\n",
+                        qPrintable(QDir(folder).absolutePath()));
         return 0;
     }
     demo->form().show();

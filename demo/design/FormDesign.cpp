@@ -11,9 +11,7 @@ using namespace vemmix;
 Value Text(const QString& text) { return {Value::Kind::Text, text, 0, {}}; }
 Value Number(std::int64_t n) { return {Value::Kind::Number, {}, n, {}}; }
 Value Boolean(bool b) { return {Value::Kind::Boolean, {}, b ? 1 : 0, {}}; }
-Value Colour(int r, int g, int b) {
-    return {Value::Kind::Colour, {}, r + g * 256 + b * 65536, {}};
-}
+Value Colour(int r, int g, int b) { return {Value::Kind::Colour, {}, r + g * 256 + b * 65536, {}}; }
 Value Font(const char16_t* name, double size, bool bold = false, bool italic = false) {
     FontDescription font;
     font.name = name;
@@ -99,14 +97,14 @@ Control& Stretched(Designer& d, const QString& name, const QString& page, QRect 
         .Set(QStringLiteral("Font"), Font(kFace, 11.25, true));
 }
 
-const QString kPages[] = {
-    QStringLiteral("fraMain"),  QStringLiteral("fraAppearance"), QStringLiteral("fraMode"),
-    QStringLiteral("fraPicture"), QStringLiteral("fraFade"),     QStringLiteral("fraToolTip"),
-    QStringLiteral("fraOther")};
-const QString kPageCaptions[] = {
-    QStringLiteral("Main info"), QStringLiteral("Appearance"), QStringLiteral("Mode"),
-    QStringLiteral("Picture"),   QStringLiteral("Fade"),       QStringLiteral("ToolTip / Unicode"),
-    QStringLiteral("Other")};
+const QString kPages[] = {QStringLiteral("fraMain"), QStringLiteral("fraAppearance"),
+                          QStringLiteral("fraMode"), QStringLiteral("fraPicture"),
+                          QStringLiteral("fraFade"), QStringLiteral("fraToolTip"),
+                          QStringLiteral("fraOther")};
+const QString kPageCaptions[] = {QStringLiteral("Main info"), QStringLiteral("Appearance"),
+                                 QStringLiteral("Mode"),      QStringLiteral("Picture"),
+                                 QStringLiteral("Fade"),      QStringLiteral("ToolTip / Unicode"),
+                                 QStringLiteral("Other")};
 constexpr QRect kPageRect(8, 48, 784, 492);
 
 void Navigation(Designer& d) {
@@ -148,8 +146,8 @@ void MainPage(Designer& d) {
              QStringLiteral("Ten looks, three modes"))
         .Set(QStringLiteral("Font"), Font(kFace, 12, true))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("globe.png")));
-    d.Button(QStringLiteral("cmdPictures"), page, QRect(470, 104, 290, 48), ecAppearance::Office2007,
-             QStringLiteral("Pictures with transparency"))
+    d.Button(QStringLiteral("cmdPictures"), page, QRect(470, 104, 290, 48),
+             ecAppearance::Office2007, QStringLiteral("Pictures with transparency"))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("star.png")))
         .Set(QStringLiteral("PictureOverEffect"), Number(ecPictureEffect::Lighter));
     d.Button(QStringLiteral("cmdGradient"), page, QRect(470, 164, 290, 48), ecAppearance::Gradient,
@@ -159,14 +157,17 @@ void MainPage(Designer& d) {
         .Set(QStringLiteral("TextFadeToColor"), Colour(0x40, 0x10, 0x00))
         .Set(QStringLiteral("TextFadeEvents"), Number(ecEvents::OnMouseOver))
         .Set(QStringLiteral("Font"), Font(kFace, 9.75, true));
-    ShapedArrow(d, QStringLiteral("cmdShaped"), page, QPoint(470, 232), QStringLiteral("Shaped"), 8.25);
-    ShapedBadge(d, QStringLiteral("cmdBadge"), page, QPoint(620, 224), QStringLiteral("5.16"), 9.75);
+    ShapedArrow(d, QStringLiteral("cmdShaped"), page, QPoint(470, 232), QStringLiteral("Shaped"),
+                8.25);
+    ShapedBadge(d, QStringLiteral("cmdBadge"), page, QPoint(620, 224), QStringLiteral("5.16"),
+                9.75);
 }
 
 void AppearancePage(Designer& d) {
     const QString page = kPages[1];
     Heading(d, QStringLiteral("lblStyles"), page, QRect(16, 24, 740, 18),
-            QStringLiteral("Styles of their own colours (flat and Explorer XP show a border on mouse over)"));
+            QStringLiteral(
+                "Styles of their own colours (flat and Explorer XP show a border on mouse over)"));
     struct Plain {
         const char* name;
         std::int32_t appearance;
@@ -194,8 +195,9 @@ void AppearancePage(Designer& d) {
         {ecGradientType::LightTowardsColor, "Gradient: light to colour", 0xB0, 0x70, 0xE0, false}};
     x = 16;
     for (const GradientStyle& g : gradients) {
-        Control& c = d.Button(QStringLiteral("cmdGradient%1").arg(g.type), page, QRect(x, 86, 180, 32),
-                              ecAppearance::Gradient, QString::fromLatin1(g.caption));
+        Control& c =
+            d.Button(QStringLiteral("cmdGradient%1").arg(g.type), page, QRect(x, 86, 180, 32),
+                     ecAppearance::Gradient, QString::fromLatin1(g.caption));
         c.Set(QStringLiteral("BackColor"), Colour(g.r, g.g, g.b))
             .Set(QStringLiteral("GradientType"), Number(g.type));
         if (g.lightText) c.Set(QStringLiteral("ForeColor"), Colour(0xFF, 0xFF, 0xFF));
@@ -227,8 +229,10 @@ void AppearancePage(Designer& d) {
 
     Heading(d, QStringLiteral("lblShaped"), page, QRect(16, 374, 600, 18),
             QStringLiteral("Shaped: the button takes the outline of its picture"));
-    ShapedArrow(d, QStringLiteral("cmdShapedArrow"), page, QPoint(16, 400), QStringLiteral("Go"), 9.75);
-    ShapedBadge(d, QStringLiteral("cmdShapedBadge"), page, QPoint(160, 392), QStringLiteral("OK"), 9.75);
+    ShapedArrow(d, QStringLiteral("cmdShapedArrow"), page, QPoint(16, 400), QStringLiteral("Go"),
+                9.75);
+    ShapedBadge(d, QStringLiteral("cmdShapedBadge"), page, QPoint(160, 392), QStringLiteral("OK"),
+                9.75);
 }
 
 void ModePage(Designer& d) {
@@ -242,25 +246,25 @@ void ModePage(Designer& d) {
 
     Heading(d, QStringLiteral("lblToggle"), page, QRect(16, 100, 600, 18),
             QStringLiteral("Toggle Mode: on and off (ToggleValue)"));
-    d.Button(QStringLiteral("cmdToggleOn"), page, QRect(16, 122, 180, 36), ecAppearance::VistaSunrise,
-             QStringLiteral("Toggle, now on"))
+    d.Button(QStringLiteral("cmdToggleOn"), page, QRect(16, 122, 180, 36),
+             ecAppearance::VistaSunrise, QStringLiteral("Toggle, now on"))
         .Set(QStringLiteral("AppearanceMode"), Number(ecAppearanceMode::Toggle))
         .Set(QStringLiteral("ToggleValue"), Boolean(true));
     d.Button(QStringLiteral("cmdToggleOff"), page, QRect(208, 122, 180, 36), ecAppearance::Flat,
              QStringLiteral("Toggle, now off"))
         .Set(QStringLiteral("AppearanceMode"), Number(ecAppearanceMode::Toggle));
-    d.Button(QStringLiteral("cmdToggleOffice"), page, QRect(400, 122, 180, 36), ecAppearance::Office2003,
-             QStringLiteral("Toggle, Office 2003"))
+    d.Button(QStringLiteral("cmdToggleOffice"), page, QRect(400, 122, 180, 36),
+             ecAppearance::Office2003, QStringLiteral("Toggle, Office 2003"))
         .Set(QStringLiteral("AppearanceMode"), Number(ecAppearanceMode::Toggle))
         .Set(QStringLiteral("ToggleValue"), Boolean(true));
 
     Heading(d, QStringLiteral("lblDropDown"), page, QRect(16, 176, 700, 18),
             QStringLiteral("DropDown Mode: the zone at the right edge opens a menu"));
-    d.Button(QStringLiteral("cmdDropDown"), page, QRect(16, 198, 180, 36), ecAppearance::VistaSunset,
-             QStringLiteral("Vista Sunset"), 0)
+    d.Button(QStringLiteral("cmdDropDown"), page, QRect(16, 198, 180, 36),
+             ecAppearance::VistaSunset, QStringLiteral("Vista Sunset"), 0)
         .Set(QStringLiteral("AppearanceMode"), Number(ecAppearanceMode::DropDown));
-    d.Button(QStringLiteral("cmdDropDown"), page, QRect(208, 198, 240, 56), ecAppearance::Office2007,
-             QStringLiteral("Customize size && icon"), 1)
+    d.Button(QStringLiteral("cmdDropDown"), page, QRect(208, 198, 240, 56),
+             ecAppearance::Office2007, QStringLiteral("Customize size && icon"), 1)
         .Set(QStringLiteral("AppearanceMode"), Number(ecAppearanceMode::DropDown))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("star.png")))
         .Set(QStringLiteral("DropDownPicture"), Icon(QStringLiteral("triangle.png")))
@@ -274,12 +278,13 @@ void ModePage(Designer& d) {
         .Set(QStringLiteral("BorderColor"), Colour(0xB0, 0x80, 0x30))
         .Set(QStringLiteral("BorderDrawEvent"), Number(ecEvents::Always))
         .Set(QStringLiteral("DropDownWidth"), Number(22));
-    d.Button(QStringLiteral("cmdDropDown"), page, QRect(208, 266, 240, 36), ecAppearance::VistaSunrise,
-             QStringLiteral("Vista Sunrise"), 3)
+    d.Button(QStringLiteral("cmdDropDown"), page, QRect(208, 266, 240, 36),
+             ecAppearance::VistaSunrise, QStringLiteral("Vista Sunrise"), 3)
         .Set(QStringLiteral("AppearanceMode"), Number(ecAppearanceMode::DropDown));
-    d.Label(QStringLiteral("lblModeHint"), page, QRect(16, 320, 700, 40),
-            QStringLiteral("A click on the arrow of a drop-down button raises DropDownClick instead "
-                           "of Click; these four open a test menu there."));
+    d.Label(
+        QStringLiteral("lblModeHint"), page, QRect(16, 320, 700, 40),
+        QStringLiteral("A click on the arrow of a drop-down button raises DropDownClick instead "
+                       "of Click; these four open a test menu there."));
 }
 
 void PicturePage(Designer& d) {
@@ -296,8 +301,8 @@ void PicturePage(Designer& d) {
         .Set(QStringLiteral("PictureAlignment"), Number(ecAlignment::TopCenter))
         .Set(QStringLiteral("CaptionPosition"), Number(ecCaptionPos::BottomOfPicture))
         .Set(QStringLiteral("PictureOffsetY"), Number(4));
-    d.Button(QStringLiteral("cmdPicRight"), page, QRect(528, 46, 240, 48), ecAppearance::VistaSunrise,
-             QStringLiteral("Picture right, caption left"))
+    d.Button(QStringLiteral("cmdPicRight"), page, QRect(528, 46, 240, 48),
+             ecAppearance::VistaSunrise, QStringLiteral("Picture right, caption left"))
         .Set(QStringLiteral("Picture"), Bitmap(disc))
         .Set(QStringLiteral("PictureAlignment"), Number(ecAlignment::MiddleRight))
         .Set(QStringLiteral("CaptionPosition"), Number(ecCaptionPos::LeftOfPicture));
@@ -307,14 +312,14 @@ void PicturePage(Designer& d) {
         .Set(QStringLiteral("PictureAlignment"), Number(ecAlignment::TopLeft))
         .Set(QStringLiteral("PictureOffsetX"), Number(16))
         .Set(QStringLiteral("PictureOffsetY"), Number(6));
-    d.Button(QStringLiteral("cmdPicAbove"), page, QRect(272, 122, 240, 48), ecAppearance::Office2007,
-             QStringLiteral("Caption over the picture"))
+    d.Button(QStringLiteral("cmdPicAbove"), page, QRect(272, 122, 240, 48),
+             ecAppearance::Office2007, QStringLiteral("Caption over the picture"))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("globe.png")))
         .Set(QStringLiteral("PictureAlignment"), Number(ecAlignment::MiddleCenter))
         .Set(QStringLiteral("CaptionPosition"), Number(ecCaptionPos::AbovePicture))
         .Set(QStringLiteral("Font"), Font(kFace, 9.75, true));
-    Stretched(d, QStringLiteral("cmdPicStretch"), page, QRect(528, 122, 240, 48), ecAppearance::ThreeD,
-              QStringLiteral("Stretched picture"));
+    Stretched(d, QStringLiteral("cmdPicStretch"), page, QRect(528, 122, 240, 48),
+              ecAppearance::ThreeD, QStringLiteral("Stretched picture"));
 
     Heading(d, QStringLiteral("lblEffects"), page, QRect(16, 190, 700, 18),
             QStringLiteral("Pictures derived automatically: grey, lighter, darker"));
@@ -344,24 +349,27 @@ void PicturePage(Designer& d) {
 
     Heading(d, QStringLiteral("lblIcons"), page, QRect(16, 280, 700, 18),
             QStringLiteral("Icons with transparency, and Shaped buttons"));
-    d.Button(QStringLiteral("cmdIconGradient"), page, QRect(16, 302, 180, 48), ecAppearance::Gradient,
-             QStringLiteral("Icon on a gradient"))
+    d.Button(QStringLiteral("cmdIconGradient"), page, QRect(16, 302, 180, 48),
+             ecAppearance::Gradient, QStringLiteral("Icon on a gradient"))
         .Set(QStringLiteral("BackColor"), Colour(0x50, 0x80, 0xD0))
         .Set(QStringLiteral("ForeColor"), Colour(0xFF, 0xFF, 0xFF))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("star.png")));
-    d.Button(QStringLiteral("cmdIconSunset"), page, QRect(204, 302, 180, 48), ecAppearance::VistaSunset,
-             QStringLiteral("Icon, Vista Sunset"))
+    d.Button(QStringLiteral("cmdIconSunset"), page, QRect(204, 302, 180, 48),
+             ecAppearance::VistaSunset, QStringLiteral("Icon, Vista Sunset"))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("globe.png")));
-    ShapedArrow(d, QStringLiteral("cmdPicArrow"), page, QPoint(412, 302), QStringLiteral("Shaped"), 8.25);
-    ShapedBadge(d, QStringLiteral("cmdPicBadge"), page, QPoint(560, 294), QStringLiteral("Round"), 8.25);
+    ShapedArrow(d, QStringLiteral("cmdPicArrow"), page, QPoint(412, 302), QStringLiteral("Shaped"),
+                8.25);
+    ShapedBadge(d, QStringLiteral("cmdPicBadge"), page, QPoint(560, 294), QStringLiteral("Round"),
+                8.25);
 }
 
 void FadePage(Designer& d) {
     const QString page = kPages[4];
     d.Label(QStringLiteral("lblFade"), page, QRect(16, 24, 740, 36),
-            QStringLiteral("The caption's colour pulses between ForeColor and TextFadeToColor: "
-                           "started by the program (TextFade_Start), or on an event (TextFadeEvents), "
-                           "for a number of cycles (TextFadeCycle, 0 for ever) at a speed (TextFadeSpeed)."));
+            QStringLiteral(
+                "The caption's colour pulses between ForeColor and TextFadeToColor: "
+                "started by the program (TextFade_Start), or on an event (TextFadeEvents), "
+                "for a number of cycles (TextFadeCycle, 0 for ever) at a speed (TextFadeSpeed)."));
     d.Button(QStringLiteral("buttonFade"), page, QRect(16, 70, 360, 64), ecAppearance::VistaSunset,
              QStringLiteral("Text fade, started at start-up"))
         .Set(QStringLiteral("Font"), Font(kFace, 12, true))
@@ -375,15 +383,17 @@ void FadePage(Designer& d) {
         const char* caption;
     };
     const Fade fades[] = {
-        {"cmdFadeOver", ecAppearance::Office2007, ecEvents::OnMouseOver, 0, 10, "Fades while the mouse is over"},
-        {"cmdFadeFocus", ecAppearance::WindowsXP, ecEvents::OnFocus, 0, 10, "Fades while it has the focus"},
+        {"cmdFadeOver", ecAppearance::Office2007, ecEvents::OnMouseOver, 0, 10,
+         "Fades while the mouse is over"},
+        {"cmdFadeFocus", ecAppearance::WindowsXP, ecEvents::OnFocus, 0, 10,
+         "Fades while it has the focus"},
         {"cmdFadeClick", ecAppearance::Office2003, ecEvents::OnClick, 0, 4, "Fades while pressed"},
         {"cmdFadeCycles", ecAppearance::Gradient, ecEvents::OnFocusOrMouseOver, 3, 30,
          "Three slow cycles on focus or mouse over"}};
     int y = 150;
     for (const Fade& f : fades) {
-        Control& c = d.Button(QString::fromLatin1(f.name), page, QRect(16, y, 360, 40), f.appearance,
-                              QString::fromLatin1(f.caption));
+        Control& c = d.Button(QString::fromLatin1(f.name), page, QRect(16, y, 360, 40),
+                              f.appearance, QString::fromLatin1(f.caption));
         c.Set(QStringLiteral("TextFadeEvents"), Number(f.events))
             .Set(QStringLiteral("TextFadeCycle"), Number(f.cycles))
             .Set(QStringLiteral("TextFadeSpeed"), Number(f.speed))
@@ -404,7 +414,8 @@ void FadePage(Designer& d) {
     };
     const Speed speeds[] = {
         {"cmdFadeFast", ecAppearance::VistaSunrise, 1, 0xFF, 0x00, 0x00, "Fast, to red (speed 1)"},
-        {"cmdFadeMedium", ecAppearance::Office2003, 10, 0x00, 0x80, 0x00, "Medium, to green (speed 10)"},
+        {"cmdFadeMedium", ecAppearance::Office2003, 10, 0x00, 0x80, 0x00,
+         "Medium, to green (speed 10)"},
         {"cmdFadeSlow", ecAppearance::WindowsXP, 40, 0x00, 0x40, 0xFF, "Slow, to blue (speed 40)"}};
     y = 94;
     for (const Speed& sp : speeds) {
@@ -457,8 +468,9 @@ void ToolTipPage(Designer& d) {
             .Set(QStringLiteral("ToolTipTitle"), Text(QString::fromLatin1(t.title)));
         y += 44;
     }
-    Control& coloured = d.Button(QStringLiteral("cmdTipColours"), page, QRect(16, y, 340, 36),
-                                 ecAppearance::WindowsXP, QStringLiteral("Tooltip in colours of its own"));
+    Control& coloured =
+        d.Button(QStringLiteral("cmdTipColours"), page, QRect(16, y, 340, 36),
+                 ecAppearance::WindowsXP, QStringLiteral("Tooltip in colours of its own"));
     coloured.toolTipText = QStringLiteral("White on dark blue");
     coloured.Set(QStringLiteral("ToolTipStyle"), Number(ecToolTipStyle::Balloon))
         .Set(QStringLiteral("ToolTipIcon"), Number(ecToolTipIcon::Info))
@@ -506,8 +518,8 @@ void OtherPage(Designer& d) {
         .Set(QStringLiteral("ForeColorOver"), Colour(0xA0, 0x40, 0x00))
         .Set(QStringLiteral("ForeColorDown"), Colour(0xFF, 0xFF, 0xFF))
         .Set(QStringLiteral("ForeColorFocus"), Colour(0x00, 0x70, 0x00));
-    d.Button(QStringLiteral("cmdDisabledColours"), page, QRect(272, top, 240, 40), ecAppearance::Flat,
-             QStringLiteral("Disabled, in colours of its own"))
+    d.Button(QStringLiteral("cmdDisabledColours"), page, QRect(272, top, 240, 40),
+             ecAppearance::Flat, QStringLiteral("Disabled, in colours of its own"))
         .Set(QStringLiteral("BackColorDisabled"), Colour(0xE0, 0xE0, 0xE0))
         .Set(QStringLiteral("ForeColorDisabled"), Colour(0xA0, 0x60, 0x60))
         .Set(QStringLiteral("Enabled"), Boolean(false));
@@ -527,50 +539,50 @@ void OtherPage(Designer& d) {
          "Engraved on focus or mouse over"}};
     int x = 16;
     for (const CaptionStyle& c : captions) {
-        d.Button(QString::fromLatin1(c.name), page, QRect(x, top + 52, 240, 40), ecAppearance::Office2003,
-                 QString::fromLatin1(c.caption))
+        d.Button(QString::fromLatin1(c.name), page, QRect(x, top + 52, 240, 40),
+                 ecAppearance::Office2003, QString::fromLatin1(c.caption))
             .Set(QStringLiteral("CaptionEffect"), Number(c.effect))
             .Set(QStringLiteral("CaptionEffectEvent"), Number(c.event))
             .Set(QStringLiteral("Font"), Font(kFace, 9.75, true));
         x += 256;
     }
     // borders
-    d.Button(QStringLiteral("cmdBorderWide"), page, QRect(16, top + 104, 240, 40), ecAppearance::Flat,
-             QStringLiteral("Border 3 pixels wide"))
+    d.Button(QStringLiteral("cmdBorderWide"), page, QRect(16, top + 104, 240, 40),
+             ecAppearance::Flat, QStringLiteral("Border 3 pixels wide"))
         .Set(QStringLiteral("BorderColor"), Colour(0xC0, 0x30, 0x30))
         .Set(QStringLiteral("BorderWidth"), Number(3))
         .Set(QStringLiteral("BorderDrawEvent"), Number(ecEvents::Always));
-    d.Button(QStringLiteral("cmdBorderOver"), page, QRect(272, top + 104, 240, 40), ecAppearance::Flat,
-             QStringLiteral("Border on mouse over"))
+    d.Button(QStringLiteral("cmdBorderOver"), page, QRect(272, top + 104, 240, 40),
+             ecAppearance::Flat, QStringLiteral("Border on mouse over"))
         .Set(QStringLiteral("BorderColor"), Colour(0x20, 0x60, 0xC0))
         .Set(QStringLiteral("BorderWidth"), Number(2))
         .Set(QStringLiteral("BorderDrawEvent"), Number(ecEvents::OnMouseOver));
-    d.Button(QStringLiteral("cmdBorder3d"), page, QRect(528, top + 104, 240, 40), ecAppearance::ThreeD,
-             QStringLiteral("3d border, 2 pixels"))
+    d.Button(QStringLiteral("cmdBorder3d"), page, QRect(528, top + 104, 240, 40),
+             ecAppearance::ThreeD, QStringLiteral("3d border, 2 pixels"))
         .Set(QStringLiteral("BorderWidth"), Number(2));
     // positions and movement
-    d.Button(QStringLiteral("cmdCaptionOffset"), page, QRect(16, top + 156, 240, 48), ecAppearance::WindowsXP,
-             QStringLiteral("Caption 24 pixels in"))
+    d.Button(QStringLiteral("cmdCaptionOffset"), page, QRect(16, top + 156, 240, 48),
+             ecAppearance::WindowsXP, QStringLiteral("Caption 24 pixels in"))
         .Set(QStringLiteral("CaptionAlignment"), Number(ecAlignment::MiddleLeft))
         .Set(QStringLiteral("CaptionOffsetX"), Number(24));
-    d.Button(QStringLiteral("cmdDepth"), page, QRect(272, top + 156, 240, 48), ecAppearance::Office2007,
-             QStringLiteral("Moves 4 pixels when clicked"))
+    d.Button(QStringLiteral("cmdDepth"), page, QRect(272, top + 156, 240, 48),
+             ecAppearance::Office2007, QStringLiteral("Moves 4 pixels when clicked"))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("star.png")))
         .Set(QStringLiteral("Depth"), Number(4))
         .Set(QStringLiteral("DepthEvent"), Number(ecEvents::OnClick));
-    d.Button(QStringLiteral("cmdDepthOver"), page, QRect(528, top + 156, 240, 48), ecAppearance::VistaSunrise,
-             QStringLiteral("Picture moves on mouse over"))
+    d.Button(QStringLiteral("cmdDepthOver"), page, QRect(528, top + 156, 240, 48),
+             ecAppearance::VistaSunrise, QStringLiteral("Picture moves on mouse over"))
         .Set(QStringLiteral("Picture"), Icon(QStringLiteral("globe.png")))
         .Set(QStringLiteral("Depth"), Number(3))
         .Set(QStringLiteral("DepthMode"), Number(ecDepthMode::OnlyPicture))
         .Set(QStringLiteral("DepthEvent"), Number(ecEvents::OnMouseOver));
-    Stretched(d, QStringLiteral("cmdStretch"), page, QRect(16, top + 216, 240, 64), ecAppearance::Flat,
-              QStringLiteral("Stretched to fit"));
-    d.Button(QStringLiteral("cmdNoFocus"), page, QRect(272, top + 216, 240, 64), ecAppearance::ThreeD,
-             QStringLiteral("No focus rectangle"))
+    Stretched(d, QStringLiteral("cmdStretch"), page, QRect(16, top + 216, 240, 64),
+              ecAppearance::Flat, QStringLiteral("Stretched to fit"));
+    d.Button(QStringLiteral("cmdNoFocus"), page, QRect(272, top + 216, 240, 64),
+             ecAppearance::ThreeD, QStringLiteral("No focus rectangle"))
         .Set(QStringLiteral("ShowFocus"), Boolean(false));
-    d.Button(QStringLiteral("cmdAlignTopLeft"), page, QRect(528, top + 216, 240, 64), ecAppearance::Office2003,
-             QStringLiteral("Caption at top left"))
+    d.Button(QStringLiteral("cmdAlignTopLeft"), page, QRect(528, top + 216, 240, 64),
+             ecAppearance::Office2003, QStringLiteral("Caption at top left"))
         .Set(QStringLiteral("CaptionAlignment"), Number(ecAlignment::TopLeft))
         .Set(QStringLiteral("CaptionOffsetX"), Number(6))
         .Set(QStringLiteral("CaptionOffsetY"), Number(4));

@@ -17,8 +17,8 @@ namespace demo::design {
 struct Value {
     enum class Kind { Text, Colour, Number, Boolean, Font, Picture };
     Kind kind = Kind::Number;
-    QString text;              // a text, or a picture's file in demo/pictures/
-    std::int64_t number = 0;   // a number, a colour, a Boolean, or 1 for an icon picture
+    QString text;             // a text, or a picture's file in demo/pictures/
+    std::int64_t number = 0;  // a number, a colour, a Boolean, or 1 for an icon picture
     vemmix::FontDescription font;
 };
 

@@ -42,19 +42,25 @@ int Fail(const QString& message) {
 QJsonValue JsonOf(const demo::design::Value& value) {
     using K = demo::design::Value::Kind;
     switch (value.kind) {
-    case K::Text: return value.text;
-    case K::Colour:
-        return QStringLiteral("&H%1&").arg(static_cast<quint32>(value.number), 8, 16, QChar('0')).toUpper();
-    case K::Number: return static_cast<qint64>(value.number);
-    case K::Boolean: return value.number != 0;
-    case K::Font: {
-        QJsonObject font{{QStringLiteral("name"), QString::fromStdU16String(value.font.name)},
-                         {QStringLiteral("size"), value.font.size}};
-        if (value.font.bold) font.insert(QStringLiteral("bold"), true);
-        if (value.font.italic) font.insert(QStringLiteral("italic"), true);
-        return font;
-    }
-    case K::Picture: break;
+        case K::Text:
+            return value.text;
+        case K::Colour:
+            return QStringLiteral("&H%1&")
+                .arg(static_cast<quint32>(value.number), 8, 16, QChar('0'))
+                .toUpper();
+        case K::Number:
+            return static_cast<qint64>(value.number);
+        case K::Boolean:
+            return value.number != 0;
+        case K::Font: {
+            QJsonObject font{{QStringLiteral("name"), QString::fromStdU16String(value.font.name)},
+                             {QStringLiteral("size"), value.font.size}};
+            if (value.font.bold) font.insert(QStringLiteral("bold"), true);
+            if (value.font.italic) font.insert(QStringLiteral("italic"), true);
+            return font;
+        }
+        case K::Picture:
+            break;
     }
     return {};
 }
@@ -115,26 +121,34 @@ int main(int argc, char** argv) {
             Variant value;
             using K = demo::design::Value::Kind;
             switch (s.value.kind) {
-            case K::Text: value = Variant(s.value.text.toStdU16String()); break;
-            case K::Colour:
-            case K::Number: value = Variant(static_cast<std::int32_t>(s.value.number)); break;
-            case K::Boolean: value = Variant::Boolean(s.value.number != 0); break;
-            case K::Font: value = Variant(MakeFont(s.value.font)); break;
-            case K::Picture: {
-                const QString file = QStringLiteral("pictures/") + s.value.text;
-                QString pictureError;
-                PictureRef picture =
-                    LoadPicture(formDir.filePath(file), &pictureError,
-                                s.value.number ? PictureKind::Icon : PictureKind::Bitmap);
-                if (!picture) return Fail(file + QStringLiteral(": ") + pictureError);
-                sources->Remember(picture,
-                                  QJsonObject{{QStringLiteral("type"),
-                                               s.value.number ? QStringLiteral("icon")
-                                                              : QStringLiteral("bitmap")},
-                                              {QStringLiteral("file"), file}});
-                value = Variant(picture);
-                break;
-            }
+                case K::Text:
+                    value = Variant(s.value.text.toStdU16String());
+                    break;
+                case K::Colour:
+                case K::Number:
+                    value = Variant(static_cast<std::int32_t>(s.value.number));
+                    break;
+                case K::Boolean:
+                    value = Variant::Boolean(s.value.number != 0);
+                    break;
+                case K::Font:
+                    value = Variant(MakeFont(s.value.font));
+                    break;
+                case K::Picture: {
+                    const QString file = QStringLiteral("pictures/") + s.value.text;
+                    QString pictureError;
+                    PictureRef picture =
+                        LoadPicture(formDir.filePath(file), &pictureError,
+                                    s.value.number ? PictureKind::Icon : PictureKind::Bitmap);
+                    if (!picture) return Fail(file + QStringLiteral(": ") + pictureError);
+                    sources->Remember(picture,
+                                      QJsonObject{{QStringLiteral("type"),
+                                                   s.value.number ? QStringLiteral("icon")
+                                                                  : QStringLiteral("bitmap")},
+                                                  {QStringLiteral("file"), file}});
+                    value = Variant(picture);
+                    break;
+                }
             }
             const std::int32_t result =
                 SetProperty(site->control(), s.name.toStdU16String(), std::move(value));

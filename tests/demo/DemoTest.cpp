@@ -132,7 +132,8 @@ private slots:
         auto demo = Start();
         const QString info = Caption(*demo->Find(QStringLiteral("lblInfo")));
         QCOMPARE(info.split(QStringLiteral("\r\n")).size(), 5);
-        QVERIFY(info.startsWith(QStringLiteral("The most rewarded button now available in version 5.\r\n")));
+        QVERIFY(info.startsWith(
+            QStringLiteral("The most rewarded button now available in version 5.\r\n")));
         const QString other = Caption(*demo->Find(QStringLiteral("lblOther")));
         QCOMPARE(other.split(QStringLiteral("\r\n")).size(), 8);
         QVERIFY(other.endsWith(QStringLiteral("\r\n- and more...")));
@@ -182,7 +183,8 @@ private slots:
             for (QAction* a : menu->actions()) list << a->text();
             return list;
         }();
-        QCOMPARE(captions, (QStringList{"Main Info", "Appearance", "Mode", "Picture", "Fade", "Other", "Quit"}));
+        QCOMPARE(captions, (QStringList{"Main Info", "Appearance", "Mode", "Picture", "Fade",
+                                        "Other", "Quit"}));
         menu->close();
     }
 
@@ -194,7 +196,7 @@ private slots:
             action->trigger();
             CheckPage(*demo, demo::kMenuItemPages[static_cast<std::size_t>(item)]);
         }
-        CheckPage(*demo, 6);  // "Other"
+        CheckPage(*demo, 6);            // "Other"
         MenuItem(*demo, 6)->trigger();  // "Quit"
         QVERIFY(demo->unloaded());
         QVERIFY(!demo->form().isVisible());
@@ -209,7 +211,8 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             ControlWindow* button = demo->Find(QStringLiteral("cmdDropDown"), i);
             QVERIFY(button);
-            input.Click(QPointF(button->mapTo(&demo->form(), QPoint(button->width() - 5, button->height() / 2))));
+            input.Click(QPointF(
+                button->mapTo(&demo->form(), QPoint(button->width() - 5, button->height() / 2))));
             QTRY_VERIFY(menu->isVisible());
             CheckMenuAt(*menu, button->mapToGlobal(QPoint(0, button->height())));
             menu->close();
@@ -241,7 +244,8 @@ private slots:
             for (int y = area.top(); y <= area.bottom(); ++y)
                 for (int x = area.left(); x <= area.right(); ++x)
                     if (withCaption.pixel(x, y) != face.pixel(x, y)) ++glyphPixels;
-            QVERIFY2(glyphPixels > 100, qPrintable(QStringLiteral("%1: %2 glyph pixels").arg(name).arg(glyphPixels)));
+            QVERIFY2(glyphPixels > 100,
+                     qPrintable(QStringLiteral("%1: %2 glyph pixels").arg(name).arg(glyphPixels)));
             // and nothing outside the middle half
             for (int y = 0; y < button.height(); ++y)
                 for (int x : {2, button.width() - 3})
@@ -272,16 +276,18 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray original = file.readAll();
         host::FormError error;
-        std::optional<host::FormDocument> document =
-            host::ReadForm(original, QStringLiteral("frmMain.json"), QStringLiteral(":/demo"), &error);
+        std::optional<host::FormDocument> document = host::ReadForm(
+            original, QStringLiteral("frmMain.json"), QStringLiteral(":/demo"), &error);
         QVERIFY2(document, qPrintable(error.Text()));
 
         host::ControlRegistry registry;
         QString loadError;
-        QVERIFY2(registry.Load(host::ControlRegistry::DefaultLibrary(), &loadError), qPrintable(loadError));
+        QVERIFY2(registry.Load(host::ControlRegistry::DefaultLibrary(), &loadError),
+                 qPrintable(loadError));
         FormWindow first;
         QStringList problems;
-        QVERIFY2(LoadForm(first, *document, registry, &problems, &loadError), qPrintable(loadError));
+        QVERIFY2(LoadForm(first, *document, registry, &problems, &loadError),
+                 qPrintable(loadError));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         const QByteArray saved = host::WriteForm(SaveForm(first));
         QCOMPARE(saved, original);
