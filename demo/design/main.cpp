@@ -1,14 +1,14 @@
 // demo-design-form: designs the DemoVemmix form frmMain as a form designer
 // would and saves it.
 //
-//   demo-design-form OUTPUT.json
+//   demo-design-form OUTPUT.json [PICTURES]
 //
 // Each button is placed, then its properties are set one by one through
 // the control's own setters (so that choosing a style applies its preset
 // and its theme colours, and choosing a picture effect derives the picture)
-// and the form is saved with what every button writes. The pictures come
-// from demo/pictures/ beside the output file and are saved as references
-// to those files.
+// and the form is saved with what every button writes. The pictures are
+// read from the folder PICTURES (by default "pictures" beside the output
+// file) and saved as references to "pictures/<name>" beside the form.
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -70,9 +70,12 @@ QJsonValue JsonOf(const demo::design::Value& value) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) return Fail(QStringLiteral("usage: demo-design-form OUTPUT.json"));
+    if (argc != 2 && argc != 3)
+        return Fail(QStringLiteral("usage: demo-design-form OUTPUT.json [PICTURES]"));
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const QDir formDir = QFileInfo(output).absoluteDir();
+    const QDir pictureDir(argc == 3 ? QString::fromLocal8Bit(argv[2])
+                                    : formDir.filePath(QStringLiteral("pictures")));
 
     const demo::design::Form design = demo::design::MainForm();
 
@@ -137,10 +140,11 @@ int main(int argc, char** argv) {
                 case K::Picture: {
                     const QString file = QStringLiteral("pictures/") + s.value.text;
                     QString pictureError;
+                    const QString path = pictureDir.filePath(s.value.text);
                     PictureRef picture =
-                        LoadPicture(formDir.filePath(file), &pictureError,
+                        LoadPicture(path, &pictureError,
                                     s.value.number ? PictureKind::Icon : PictureKind::Bitmap);
-                    if (!picture) return Fail(file + QStringLiteral(": ") + pictureError);
+                    if (!picture) return Fail(path + QStringLiteral(": ") + pictureError);
                     sources->Remember(picture,
                                       QJsonObject{{QStringLiteral("type"),
                                                    s.value.number ? QStringLiteral("icon")
