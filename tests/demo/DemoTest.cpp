@@ -3,7 +3,11 @@
 // captions, the screenshots and the saved form.
 #include <algorithm>
 
+#include <QDir>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScreen>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -56,7 +60,7 @@ void CheckPage(DemoWindow& demo, int page) {
     for (int i = 0; i < demo::kPageCount; ++i) {
         ControlWindow* frame = demo.Find(QString::fromLatin1(kPages[i]));
         QVERIFY(frame);
-        QCOMPARE(frame->isVisible(), i == page);
+        QCOMPARE(frame->isVisibleTo(&demo.form()), i == page);
         ControlWindow* nav = demo.Find(QStringLiteral("cmdNavigate"), i);
         QVERIFY(nav);
         QCOMPARE(Toggled(*nav), i == page);
@@ -84,6 +88,24 @@ void CheckMenuAt(const QMenu& menu, QPoint corner) {
     const QRect screen = menu.screen()->availableGeometry();
     QCOMPARE(menu.y(), corner.y());
     QCOMPARE(menu.x(), std::min(corner.x(), screen.right() + 1 - menu.width()));
+}
+
+// The built-in form, changed by `edit`, with its pictures, in `folder`;
+// the file's path.
+QString WriteForm(const QTemporaryDir& folder, const std::function<void(QJsonObject&)>& edit) {
+    QDir(folder.path()).mkpath(QStringLiteral("pictures"));
+    const QDir pictures(QStringLiteral(":/demo/pictures"));
+    for (const QString& name : pictures.entryList(QDir::Files))
+        QFile::copy(pictures.filePath(name), folder.filePath(QStringLiteral("pictures/") + name));
+    QFile builtIn(QString::fromLatin1(demo::kBuiltInForm));
+    if (!builtIn.open(QIODevice::ReadOnly)) qFatal("the built-in form cannot be read");
+    QJsonObject form = QJsonDocument::fromJson(builtIn.readAll()).object();
+    edit(form);
+    const QString path = folder.filePath(QStringLiteral("form.json"));
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(form).toJson()) < 0)
+        qFatal("%s cannot be written", qPrintable(path));
+    return path;
 }
 
 QAction* MenuItem(DemoWindow& demo, int index) {
@@ -269,6 +291,42 @@ private slots:
         }
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("page-7.png"))));
         CheckPage(*demo, 3);  // the page shown before is shown again
+    }
+
+    void anotherFormLoadsFromAFile() {
+        QTemporaryDir folder;
+        const QString path = WriteForm(folder, [](QJsonObject& form) {
+            QJsonObject settings = form.value(QStringLiteral("form")).toObject();
+            settings.insert(QStringLiteral("title"), QStringLiteral("Another form"));
+            form.insert(QStringLiteral("form"), settings);
+        });
+        QString error;
+        std::unique_ptr<DemoWindow> demo = DemoWindow::Create(path, &error);
+        QVERIFY2(demo, qPrintable(error));
+        QCOMPARE(demo->form().windowTitle(), QStringLiteral("Another form"));
+        QVERIFY2(demo->problems().isEmpty(), qPrintable(demo->problems().join('\n')));
+        CheckPage(*demo, 0);
+    }
+
+    void aFormThatCannotBeShownIsRefusedWithItsReason() {
+        QString error;
+        QVERIFY(!DemoWindow::Create(QStringLiteral("/nonexistent/form.json"), &error));
+        QVERIFY2(error.startsWith(QStringLiteral("/nonexistent/form.json: ")), qPrintable(error));
+
+        // a form without one of the seven pages
+        QTemporaryDir folder;
+        const QString path = WriteForm(folder, [](QJsonObject& form) {
+            QJsonArray kept;
+            for (const QJsonValue& control : form.value(QStringLiteral("controls")).toArray()) {
+                const QJsonObject c = control.toObject();
+                if (c.value(QStringLiteral("name")) != QStringLiteral("fraOther") &&
+                    c.value(QStringLiteral("parent")) != QStringLiteral("fraOther"))
+                    kept.append(c);
+            }
+            form.insert(QStringLiteral("controls"), kept);
+        });
+        QVERIFY(!DemoWindow::Create(path, &error));
+        QCOMPARE(error, path + QStringLiteral(": the form has no page fraOther"));
     }
 
     void theFormLoadsSavesAndReloadsLosslessly() {
