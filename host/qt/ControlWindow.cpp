@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <vemmix/host/Pictures.h>
 #include <vemmix/qt/FormWindow.h>
 
 #include "ControlAccessible.h"
@@ -26,37 +27,6 @@ std::u16string EventName(const Control* control, std::int32_t dispid) {
     if (const typelib::Event* event = control ? control->GetTypeInfo().FindEvent(dispid) : nullptr)
         return std::u16string(event->name);
     return u"Event" + QString::number(dispid).toStdU16String();
-}
-
-// A picture as an image with alpha: a bitmap opaque, an icon by its alpha
-// or its AND mask.
-QImage ImageOfPicture(const StdPicture& picture) {
-    if (picture.type == PictureType::Bitmap && picture.bitmap) {
-        const gdi::PixelView view = gdi::GetBitmapPixels(picture.bitmap);
-        if (view.bitsPerPixel != 32) return {};
-        QImage image(view.width, view.height, QImage::Format_ARGB32);
-        for (int y = 0; y < view.height; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < view.width; ++x)
-                line[x] = 0xFF000000u | view.pixels[static_cast<std::size_t>(y) * view.width + x];
-        }
-        return image;
-    }
-    if (picture.type == PictureType::Icon && picture.icon.width > 0 && picture.icon.height > 0) {
-        const gdi::Icon& icon = picture.icon;
-        QImage image(icon.width, icon.height, QImage::Format_ARGB32);
-        for (int y = 0; y < icon.height; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < icon.width; ++x) {
-                const std::size_t i = static_cast<std::size_t>(y) * icon.width + x;
-                const std::uint32_t p = icon.pixels[i];
-                const bool clear = !icon.hasAlpha && i < icon.andMask.size() && icon.andMask[i];
-                line[x] = icon.hasAlpha ? p : (clear ? 0u : (0xFF000000u | p));
-            }
-        }
-        return image;
-    }
-    return {};
 }
 
 Qt::CursorShape CursorShapeOf(std::int16_t pointer) {
@@ -271,7 +241,7 @@ void ControlWindow::ApplyCursor() {
         return;
     }
     if (m_MousePointer == 99) {
-        const QImage icon = m_MouseIcon ? ImageOfPicture(*m_MouseIcon) : QImage();
+        const QImage icon = m_MouseIcon ? host::ImageFromPicture(*m_MouseIcon) : QImage();
         if (icon.isNull()) unsetCursor();
         else setCursor(QCursor(QPixmap::fromImage(icon)));
         return;

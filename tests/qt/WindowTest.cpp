@@ -8,6 +8,7 @@
 
 #include <vemmix/Dispatch.h>
 #include <vemmix/headless/HeadlessContainer.h>
+#include <vemmix/host/Pictures.h>
 #include <vemmix/qt/ControlWindow.h>
 #include <vemmix/qt/FormWindow.h>
 
@@ -234,6 +235,41 @@ private slots:
         QCOMPARE(cmd.backStyle(), std::int16_t{1});
         QVERIFY(cmd.mask().isEmpty());
         QCOMPARE(cmd.shape(), QRegion(cmd.rect()));
+    }
+
+    // MousePointer 99: the MouseIcon picture as the host converts pictures,
+    // its alpha kept, its hot spot in the middle.
+    void theMouseIconIsTheCursor() {
+        Form f;
+        ControlWindow& cmd = f.Button(QStringLiteral("cmd"), QRect(10, 10, 60, 20));
+        QString error;
+        const PictureRef icon =
+            host::LoadPicture(QStringLiteral(VEMMIX_SOURCE_DIR "/docs/examples/pictures/tick.png"), &error);
+        QVERIFY2(icon, qPrintable(error));
+        QCOMPARE(icon->type, PictureType::Icon);
+        Set(cmd, u"MouseIcon", icon);
+        QVERIFY(!cmd.testAttribute(Qt::WA_SetCursor));  // not before MousePointer 99
+        Set(cmd, u"MousePointer", std::int16_t{99});
+        QCOMPARE(cmd.cursor().shape(), Qt::BitmapCursor);
+        const QImage expected = host::ImageFromPicture(*icon).convertToFormat(QImage::Format_ARGB32);
+        const QImage shown = cmd.cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shown.size(), expected.size());
+        bool someClear = false, someOpaque = false;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x) {
+                QCOMPARE(shown.pixel(x, y), expected.pixel(x, y));
+                someClear = someClear || qAlpha(expected.pixel(x, y)) == 0;
+                someOpaque = someOpaque || qAlpha(expected.pixel(x, y)) == 255;
+            }
+        QVERIFY(someClear && someOpaque);
+        QCOMPARE(cmd.cursor().hotSpot(), QPoint(expected.width() / 2, expected.height() / 2));
+
+        // a changed icon is the cursor at once; no icon: the container's pointer
+        Set(cmd, u"MouseIcon", MakeBitmapPicture(8, 8, std::vector<std::uint32_t>(64, 0x000000FFu)));
+        QCOMPARE(cmd.cursor().pixmap().size(), QSize(8, 8));
+        QCOMPARE(cmd.cursor().pixmap().toImage().pixel(4, 4), qRgb(0, 0, 255));
+        Set(cmd, u"MouseIcon", PictureRef());
+        QVERIFY(!cmd.testAttribute(Qt::WA_SetCursor));
     }
 
     void aShapeWithoutPixelsShowsNothing() {
