@@ -1,0 +1,15 @@
+# cmake -DDIR=<folder> -P CheckScreenshots.cmake
+# The folder holds page-0.png to page-6.png, each a PNG image, and no page-7.png.
+foreach(n RANGE 0 6)
+  set(file ${DIR}/page-${n}.png)
+  if(NOT EXISTS ${file})
+    message(FATAL_ERROR "${file}: missing")
+  endif()
+  file(READ ${file} signature LIMIT 8 HEX)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "${file}: not a PNG image (${signature})")
+  endif()
+endforeach()
+if(EXISTS ${DIR}/page-7.png)
+  message(FATAL_ERROR "${DIR}/page-7.png: there are only seven pages")
+endif()
