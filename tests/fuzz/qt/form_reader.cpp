@@ -34,23 +34,12 @@ std::int64_t WindowPixels(const host::FormDocument& document) {
     return pixels;
 }
 
-std::shared_ptr<const host::ControlRegistry> Registry() {
-    static const std::shared_ptr<const host::ControlRegistry> registry = [] {
-        auto r = std::make_shared<host::ControlRegistry>();
-        QString problem;
-        if (!r->Load(host::ControlRegistry::DefaultLibrary(), &problem))
-            fuzz::Fail(("the control library does not load: " + problem.toStdString()).c_str());
-        return r;
-    }();
-    return registry;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static_cast<void>(argc);
     fuzz::StartQt((*argv)[0]);
-    Registry();
+    fuzz::Registry();
     return 0;
 }
 
@@ -75,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host::HostOptions options;
     options.deterministicText = true;
     options.dpi = 96;
-    std::unique_ptr<host::HostedForm> form = host::HostedForm::Load(*again, Registry(), options, &error);
+    std::unique_ptr<host::HostedForm> form = host::HostedForm::Load(*again, fuzz::Registry(), options, &error);
     if (!form) return 0;  // a control's own refusal; the form as a whole was sound
     const QByteArray saved = host::WriteForm(form->Save(), kBase);
     if (!host::ReadForm(saved, QStringLiteral("saved.json"), kBase, &error))

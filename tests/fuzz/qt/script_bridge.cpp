@@ -102,17 +102,6 @@ const char* const kFormMembers[] = {"add", "control", "controls", "save", "name"
 const char* const kFontMembers[] = {"Name", "Size", "Bold", "Italic", "Underline", "Strikethrough", "Charset",
                                     "Type", "Width", "Height", "GetFormat", "GetData", "SetData", "Clear"};
 
-std::shared_ptr<const host::ControlRegistry> Registry() {
-    static const std::shared_ptr<const host::ControlRegistry> registry = [] {
-        auto r = std::make_shared<host::ControlRegistry>();
-        QString problem;
-        if (!r->Load(host::ControlRegistry::DefaultLibrary(), &problem))
-            fuzz::Fail(("the control library does not load: " + problem.toStdString()).c_str());
-        return r;
-    }();
-    return registry;
-}
-
 // The folder of the files a script writes and reads.
 const QString& Folder() {
     static const QTemporaryDir folder;
@@ -240,7 +229,7 @@ private:
 
 extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
     fuzz::StartQt((*argv)[0]);
-    Registry();
+    fuzz::Registry();
     Folder();
     return 0;
 }
@@ -251,7 +240,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.deterministicText = true;
     options.dpi = 96;
     options.requiredSafety = kSafeForUntrustedCaller | kSafeForUntrustedData;
-    std::unique_ptr<script::ScriptDesktop> desktop = script::MakeHeadlessDesktop(Registry(), options);
+    std::unique_ptr<script::ScriptDesktop> desktop = script::MakeHeadlessDesktop(fuzz::Registry(), options);
     QJSEngine engine;
     script::BridgeOptions bridgeOptions;
     bridgeOptions.scriptName = QStringLiteral("fuzz.js");
