@@ -204,7 +204,10 @@ std::optional<FontDescription> ReadFont(const QJsonValue& value, ValueProblem* p
     const QJsonValue charset = object.value(QLatin1String("charset"));
     if (!charset.isUndefined()) {
         std::int64_t number = 0;
-        if (!ReadInteger(charset, QStringLiteral(".charset"), 0, 255, &number, problem))
+        // any character set a font object holds (its setter takes any
+        // 16-bit value): what a control saves, a load takes
+        if (!ReadInteger(charset, QStringLiteral(".charset"), std::numeric_limits<std::int16_t>::min(),
+                         std::numeric_limits<std::int16_t>::max(), &number, problem))
             return std::nullopt;
         font.charset = static_cast<std::int16_t>(number);
     }

@@ -36,6 +36,9 @@ bool WithinLimits(QSize size) {
 PictureRef Decode(QIODevice& device, const char* format, QString* error, PictureKind kind) {
     QImageReader reader(&device, format);
     if (format) reader.setDecideFormatFromContent(false);
+    // a format that states no size before decoding still decodes no more
+    // than the largest picture, at four bytes a pixel (in MB)
+    reader.setAllocationLimit(static_cast<int>(limits::kMaxPicturePixels * 4 / (1024 * 1024)));
     const QString what = format ? QStringLiteral("a %1 image").arg(QString::fromLatin1(format).toUpper())
                                 : QStringLiteral("an image");
     if (!reader.canRead()) {

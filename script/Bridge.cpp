@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -150,6 +151,22 @@ Bridge::~Bridge() {
     for (OpenForm& open : m_Forms) open.form->SetEventHandler(nullptr);
     m_Controls.clear();
     m_Forms.clear();
+}
+
+bool Bridge::Start(QString* problem) {
+    QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
+    QFile file(QString::fromLatin1(kBootstrapName));
+    file.open(QIODevice::ReadOnly);
+    const QJSValue bootstrap =
+        m_Engine.evaluate(QString::fromUtf8(file.readAll()), QStringLiteral("qrc") + QString::fromLatin1(kBootstrapName));
+    const QJSValue made = bootstrap.call({m_Engine.newQObject(this)});
+    if (made.isError() || !made.isObject()) {
+        *problem = made.toString();
+        return false;
+    }
+    m_Engine.globalObject().setProperty(QStringLiteral("host"), made.property(QStringLiteral("host")));
+    m_Engine.globalObject().setProperty(QStringLiteral("print"), made.property(QStringLiteral("print")));
+    return true;
 }
 
 void Bridge::init(const QJSValue& kit) {

@@ -43,6 +43,10 @@ public:
     Bridge(QJSEngine& engine, ScriptDesktop& desktop, PathRule paths, BridgeOptions options);
     ~Bridge() override;
 
+    // Runs bootstrap.js and gives the engine's global object `host` and
+    // `print`; false, with `problem` set, when that fails.
+    bool Start(QString* problem);
+
     // ---- bootstrap.js --------------------------------------------------------------------
     Q_INVOKABLE void init(const QJSValue& kit);
     Q_INVOKABLE QStringList functions() const;

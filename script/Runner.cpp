@@ -37,43 +37,6 @@ void Say(const QString& text) {
     std::fflush(stderr);
 }
 
-// Interrupts the engine when the time limit passes, unless stopped first.
-class Watchdog {
-public:
-    Watchdog(QJSEngine& engine, double seconds) {
-        if (seconds <= 0) return;
-        m_Thread = std::thread([this, &engine, seconds] {
-            std::unique_lock lock(m_Mutex);
-            const auto limit = std::chrono::duration<double>(seconds);
-            if (!m_Done.wait_for(lock, limit, [this] { return m_Stopped; })) {
-                m_Fired = true;
-                engine.setInterrupted(true);
-            }
-        });
-    }
-    ~Watchdog() { Stop(); }
-    Watchdog(const Watchdog&) = delete;
-    Watchdog& operator=(const Watchdog&) = delete;
-
-    // True when the limit passed.
-    bool Stop() {
-        {
-            std::lock_guard lock(m_Mutex);
-            m_Stopped = true;
-        }
-        m_Done.notify_all();
-        if (m_Thread.joinable()) m_Thread.join();
-        return m_Fired;
-    }
-
-private:
-    std::mutex m_Mutex;
-    std::condition_variable m_Done;
-    bool m_Stopped = false;
-    bool m_Fired = false;
-    std::thread m_Thread;
-};
-
 // The last line of defence against the engine's own faults: some of its
 // built-in functions recurse without the stack check its script functions
 // have (String() of arrays nested 100000 deep), and would take the process
@@ -135,6 +98,30 @@ QString Seconds(double seconds) {
 
 }  // namespace
 
+Watchdog::Watchdog(QJSEngine& engine, double seconds) {
+    if (seconds <= 0) return;
+    m_Thread = std::thread([this, &engine, seconds] {
+        std::unique_lock lock(m_Mutex);
+        const auto limit = std::chrono::duration<double>(seconds);
+        if (!m_Done.wait_for(lock, limit, [this] { return m_Stopped; })) {
+            m_Fired = true;
+            engine.setInterrupted(true);
+        }
+    });
+}
+
+Watchdog::~Watchdog() { Stop(); }
+
+bool Watchdog::Stop() {
+    {
+        std::lock_guard lock(m_Mutex);
+        m_Stopped = true;
+    }
+    m_Done.notify_all();
+    if (m_Thread.joinable()) m_Thread.join();
+    return m_Fired;
+}
+
 int Run(const RunOptions& options) {
     QFile file(options.script);
     if (!QFileInfo(options.script).isFile() || !file.open(QIODevice::ReadOnly)) {
@@ -182,19 +169,11 @@ int Run(const RunOptions& options) {
     bridgeOptions.window = options.window;
     Bridge bridge(engine, *desktop, PathRule(QFileInfo(options.script).absolutePath(), options.untrusted),
                   bridgeOptions);
-    QJSEngine::setObjectOwnership(&bridge, QJSEngine::CppOwnership);
 
-    QFile bootstrapFile(QString::fromLatin1(kBootstrapName));
-    bootstrapFile.open(QIODevice::ReadOnly);
-    const QJSValue bootstrap =
-        engine.evaluate(QString::fromUtf8(bootstrapFile.readAll()), QStringLiteral("qrc") + QString::fromLatin1(kBootstrapName));
-    const QJSValue made = bootstrap.call({engine.newQObject(&bridge)});
-    if (made.isError() || !made.isObject()) {
-        Say(QStringLiteral("vemmix-script: the host cannot start: %1").arg(made.toString()));
+    if (QString problem; !bridge.Start(&problem)) {
+        Say(QStringLiteral("vemmix-script: the host cannot start: %1").arg(problem));
         return 2;
     }
-    engine.globalObject().setProperty(QStringLiteral("host"), made.property(QStringLiteral("host")));
-    engine.globalObject().setProperty(QStringLiteral("print"), made.property(QStringLiteral("print")));
 
     CatchEngineFaults(options.script);
     Watchdog watchdog(engine, options.timeoutSeconds);

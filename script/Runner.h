@@ -3,6 +3,11 @@
 // time limit, and the report of how it ended.
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <QJSEngine>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +22,26 @@ struct RunOptions {
     bool deterministicText = false;
     int dpi = 96;
     double timeoutSeconds = 0;  // 0: no limit
+};
+
+// Interrupts the engine when `seconds` pass (never when 0), unless stopped
+// first: the script's time limit.
+class Watchdog {
+public:
+    Watchdog(QJSEngine& engine, double seconds);
+    ~Watchdog();
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+    // True when the limit passed.
+    bool Stop();
+
+private:
+    std::mutex m_Mutex;
+    std::condition_variable m_Done;
+    bool m_Stopped = false;
+    bool m_Fired = false;
+    std::thread m_Thread;
 };
 
 // The exit status: 0 when the script completed, 1 when it failed (an
