@@ -32,8 +32,11 @@ constexpr int kVersion = 1;
 
 QString Quoted(const QString& text) { return QLatin1Char('"') + text.left(80) + QLatin1Char('"'); }
 
+// The location of `key` in the object at `location`; an empty key shows as
+// "", so that every location names something.
 QString Join(const QString& location, const QString& key) {
-    return location.isEmpty() ? key : location + QLatin1Char('.') + key;
+    const QString shown = key.isEmpty() ? QStringLiteral("\"\"") : key;
+    return location.isEmpty() ? shown : location + QLatin1Char('.') + shown;
 }
 
 QString At(const QString& location, qsizetype index) {
