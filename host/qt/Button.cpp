@@ -193,7 +193,13 @@ Button::Button(QWidget* parent)
 
 Button::Button(const QString& caption, QWidget* parent) : Button(parent) { setCaption(caption); }
 
-Button::~Button() = default;
+// The control ends while the button is whole, and raises nothing into it
+// any more.
+Button::~Button() {
+    m_Form->onEvent = nullptr;
+    disconnect(m_Window, nullptr, this, nullptr);
+    delete m_Form;
+}
 
 void Button::MakeWindow(const host::PropertySet& set, QStringList* problems) {
     const bool hadFocus = m_Window && m_Window->hasFocus();

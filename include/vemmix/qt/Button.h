@@ -270,7 +270,8 @@ public:
     // Makes the control anew from `set` as a form loads it (an empty set:
     // the initial properties); the size stays the widget's (a form keeps a
     // control's geometry beside its set). Each key the control refuses is appended to `problems` (may be null),
-    // one line each; the control keeps its initial value for it.
+    // one line each; the control keeps its initial value for it. Not from a
+    // slot of this button's events: the control that raises them goes.
     void loadProperties(const host::PropertySet& set, QStringList* problems = nullptr);
 
     // ---- the host's side --------------------------------------------------------
