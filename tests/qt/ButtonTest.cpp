@@ -302,6 +302,55 @@ private slots:
                                     "KeyDown(32,0)", "Click", "clicked", "KeyPress(32)", "KeyUp(32,0)"}));
     }
 
+    void hoverSignalsComeFromTheControlsTimer() {
+        Window w;
+        Button& b = *w.button;
+        QStringList seen;
+        connect(&b, &Button::MouseOver, &b, [&] { seen << QStringLiteral("MouseOver"); });
+        connect(&b, &Button::MouseOut, &b, [&] { seen << QStringLiteral("MouseOut"); });
+        w.Show();
+        WindowInput input(b);
+        input.Move(QPointF(30, 20));
+        QVERIFY(WaitFor([&] { return seen.count(QStringLiteral("MouseOver")) >= 2; }));
+        input.Leave();
+        QVERIFY(WaitFor([&] { return seen.contains(QStringLiteral("MouseOut")); }));
+        QCOMPARE(seen.last(), QStringLiteral("MouseOut"));
+        QCOMPARE(seen.count(QStringLiteral("MouseOut")), 1);
+    }
+
+    void theWidgetsToolTipIsTheControlsText() {
+        Window w;
+        Button& b = *w.button;
+        b.setToolTip(QStringLiteral("Saves the file"));
+        QCOMPARE(b.controlWindow().toolTipText(), QStringLiteral("Saves the file"));
+        QCOMPARE(b.controlWindow().tooltipDescription(), QStringLiteral("Saves the file"));
+        b.setToolTip(QString());
+        QCOMPARE(b.controlWindow().toolTipText(), QString());
+    }
+
+    void aShapedButtonShowsItsParentAroundIt() {
+        Window w;
+        w.top.setAutoFillBackground(true);
+        QPalette palette = w.top.palette();
+        palette.setColor(QPalette::Window, QColor(0, 255, 0));
+        w.top.setPalette(palette);
+        Button& b = *w.button;
+        b.setAppearance(Button::Shaped);
+        w.Show();
+        const QRegion shape = b.controlWindow().shape();
+        QVERIFY(!shape.isEmpty());
+        QVERIFY(shape != QRegion(b.rect()));
+        const QImage shot = w.top.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int outside = 0;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x) {
+                if (shape.contains(QPoint(x, y))) continue;
+                ++outside;
+                QCOMPARE(QColor(shot.pixel(b.mapTo(&w.top, QPoint(x, y)))), QColor(0, 255, 0));
+            }
+        QVERIFY(outside > 0);
+    }
+
     void aSlotThatChangesAnArgumentChangesWhatTheButtonDoes() {
         Window w(QSize(120, 30));
         Button& b = *w.button;
