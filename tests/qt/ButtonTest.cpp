@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QMetaEnum>
+#include <QMimeData>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QSignalSpy>
@@ -383,6 +384,39 @@ private slots:
                  QStringLiteral("MouseDown(1,0,115,15)"));
     }
 
+    void aDropReachesTheSlotsWithItsDataAndTakesTheirEffect() {
+        Window w;
+        Button& b = *w.button;
+        b.setOleDropMode(1);  // manual
+        QStringList seen;
+        connect(&b, &Button::OLEDragOver, &b,
+                [&](DataObjectRef* data, qint32* effect, qint16*, qint16* shift, float* x, float*, qint16* state) {
+                    seen << QStringLiteral("OLEDragOver %1 %2 %3 %4").arg(*effect).arg(*shift).arg(*x).arg(*state);
+                    *effect = 1;  // copy only
+                    QVERIFY(data && *data && (*data)->HasFormat(DataFormat::Text));
+                });
+        connect(&b, &Button::OLEDragDrop, &b,
+                [&](DataObjectRef* data, qint32* effect, qint16*, qint16*, float*, float*) {
+                    const std::optional<DataValue> text = (*data)->GetData(DataFormat::Text);
+                    QVERIFY(text && std::holds_alternative<std::u16string>(*text));
+                    seen << QStringLiteral("OLEDragDrop %1 ").arg(*effect) +
+                                QString::fromStdU16String(std::get<std::u16string>(*text));
+                });
+        w.Show();
+        QMimeData mime;
+        mime.setText(QStringLiteral("dropped"));
+        QDragEnterEvent enter(QPoint(20, 10), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
+                              Qt::ShiftModifier);
+        QApplication::sendEvent(&b.controlWindow(), &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);  // what the slot left
+        QDropEvent drop(QPointF(22, 12), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(&b.controlWindow(), &drop);
+        QCOMPARE(seen, QStringList({"OLEDragOver 3 1 20 0", "OLEDragDrop 3 dropped"}));
+        QCOMPARE(LoggedEvents(b.controlWindow().form()).filter(QStringLiteral("OLEDragOver")),
+                 QStringList({"OLEDragOver(data,1,1,1,20,10,0)"}));
+    }
+
     void toggledFollowsTheCheckedStateInToggleMode() {
         Window w;
         Button& b = *w.button;
@@ -409,6 +443,12 @@ private slots:
         b.setToggleValue(true);
         b.setAppearanceMode(Button::StandardMode);  // not checked any more
         QCOMPARE(seen, QStringList({"toggled off", "toggled on", "toggled off"}));
+
+        // Value True clicks by program
+        seen.clear();
+        QVERIFY(b.setProperty("Value", true));
+        QCOMPARE(seen, QStringList({"clicked"}));
+        QVERIFY(!b.value());
     }
 
     // ---- size, layouts, focus -----------------------------------------------------------
