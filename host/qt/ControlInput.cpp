@@ -48,13 +48,13 @@ void ControlWindow::mousePressEvent(QMouseEvent* event) {
     m_HeldButtons |= *button;
     // The left press that makes a double click: DblClick comes in its place.
     if (*button == kLeft && (event->flags() & Qt::MouseEventCreatedDoubleClick)) {
-        ReportToAccessibility();
+        ReportStates();
         return;
     }
     const QPointF at = ClientPosition(*this, *event);
     if (*button == kLeft) m_DragStart = at.toPoint();
     m_Control->MouseDown(*button, ShiftMask(event->modifiers()), X(at), Y(at));
-    ReportToAccessibility();
+    ReportStates();
 }
 
 void ControlWindow::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -62,7 +62,7 @@ void ControlWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     // ordinary press.
     if (event->button() != Qt::LeftButton || !m_Control) return;
     m_Control->DblClick();
-    ReportToAccessibility();
+    ReportStates();
 }
 
 void ControlWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -72,7 +72,7 @@ void ControlWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (*button == kLeft) m_DragStart.reset();
     const QPointF at = ClientPosition(*this, *event);
     m_Control->MouseUp(*button, ShiftMask(event->modifiers()), X(at), Y(at));
-    ReportToAccessibility();
+    ReportStates();
 }
 
 void ControlWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -94,7 +94,7 @@ void ControlWindow::clickAt(QPointF position) {
     m_Form.setFocusControl(this);
     m_Control->MouseDown(kLeft, 0, X(position), Y(position));
     m_Control->MouseUp(kLeft, 0, X(position), Y(position));
-    ReportToAccessibility();
+    ReportStates();
 }
 
 // ---- keyboard ---------------------------------------------------------------------------
@@ -114,7 +114,7 @@ void ControlWindow::keyPressEvent(QKeyEvent* event) {
         std::int16_t keyAscii = static_cast<std::int16_t>(c.unicode());
         m_Control->KeyPress(keyAscii);
     }
-    ReportToAccessibility();
+    ReportStates();
 }
 
 void ControlWindow::keyReleaseEvent(QKeyEvent* event) {
@@ -124,7 +124,7 @@ void ControlWindow::keyReleaseEvent(QKeyEvent* event) {
     std::int16_t keyCode = VirtualKey(*event);
     std::int16_t shift = KeyShiftMask(*event);
     m_Control->KeyUp(keyCode, shift);
-    ReportToAccessibility();
+    ReportStates();
 }
 
 // ---- focus --------------------------------------------------------------------------------

@@ -5,29 +5,31 @@
 
 namespace vemmix::qt {
 
-namespace {
-
-std::int32_t IntegerOf(Control& control, std::u16string_view name) {
+std::int32_t IntegerProperty(Control& control, std::u16string_view name) {
     Variant value;
     if (GetProperty(control, name, value) != errors::kNone) return 0;
     return ToInt32(value).value_or(0);
 }
 
-}  // namespace
-
-std::int32_t AppearanceModeOf(Control& control) { return IntegerOf(control, u"AppearanceMode"); }
-bool ToggleValueOf(Control& control) { return IntegerOf(control, u"ToggleValue") != 0; }
-std::int32_t DropDownWidthOf(Control& control) { return IntegerOf(control, u"DropDownWidth"); }
-std::int16_t OLEDragModeOf(Control& control) {
-    return static_cast<std::int16_t>(IntegerOf(control, u"OLEDragMode"));
+bool BoolProperty(Control& control, std::u16string_view name) {
+    return IntegerProperty(control, name) != 0;
 }
 
-QString CaptionOf(Control& control) {
+QString TextProperty(Control& control, std::u16string_view name) {
     Variant value;
-    if (GetProperty(control, u"Caption", value) != errors::kNone) return {};
+    if (GetProperty(control, name, value) != errors::kNone) return {};
     const std::optional<std::u16string> text = ToString(value);
     return text ? QString::fromStdU16String(*text) : QString();
 }
+
+std::int32_t AppearanceModeOf(Control& control) { return IntegerProperty(control, u"AppearanceMode"); }
+bool ToggleValueOf(Control& control) { return BoolProperty(control, u"ToggleValue"); }
+std::int32_t DropDownWidthOf(Control& control) { return IntegerProperty(control, u"DropDownWidth"); }
+std::int16_t OLEDragModeOf(Control& control) {
+    return static_cast<std::int16_t>(IntegerProperty(control, u"OLEDragMode"));
+}
+
+QString CaptionOf(Control& control) { return TextProperty(control, u"Caption"); }
 
 QString CaptionWithoutAccessKey(const QString& caption) {
     QString name;

@@ -73,7 +73,7 @@ ControlWindow::ControlWindow(FormWindow& form, QWidget* parent, QString name, QR
         connect(&m_Timers[i], &QTimer::timeout, this, [this, i] {
             if (!m_Control) return;
             m_Control->TimerTick(TimerOf(i));
-            ReportToAccessibility();
+            ReportStates();
         });
     }
     InstallControlAccessible();
@@ -195,7 +195,7 @@ void ControlWindow::resizeEvent(QResizeEvent*) {
 void ControlWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous() || !m_Control) return;
     m_Control->Show();
-    ReportToAccessibility();
+    ReportStates();
 }
 
 void ControlWindow::hideEvent(QHideEvent* event) {
@@ -308,13 +308,12 @@ void ControlWindow::PropertyChanged(std::u16string_view name) {
     if (m_Form.logging())
         m_Form.Append(headless::LogEntry::Make(headless::LogEntry::Kind::PropertyChanged,
                                                m_Name.toStdU16String(), std::u16string(name)));
-    if (!QAccessible::isActive()) return;
-    if (name == u"Caption") {
+    if (name == u"ToggleValue" || name == u"AppearanceMode") ReportStates();
+    if (QAccessible::isActive() && name == u"Caption") {
         QAccessibleEvent report(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&report);
-    } else if (name == u"ToggleValue" || name == u"AppearanceMode") {
-        ReportToAccessibility();
     }
+    emit propertyChanged(QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 std::int32_t ControlWindow::RaiseEvent(std::int32_t dispid, std::span<Variant> args) {
@@ -376,22 +375,25 @@ void ControlWindow::MoveFocus(bool forward) {
     m_Form.MoveFocusFrom(this, forward);
 }
 
-// ---- accessibility ----------------------------------------------------------------------------
+// ---- the states seen from outside ----------------------------------------------------------------------------
 
-void ControlWindow::ReportToAccessibility() {
-    if (!m_Control || !QAccessible::isActive()) return;
+void ControlWindow::ReportStates() {
+    if (!m_Control) return;
     Reported now;
     now.checked = AppearanceModeOf(*m_Control) == 1 && ToggleValueOf(*m_Control);
     now.pressed = isHeld();
     now.hot = m_HotTracked;
     const std::optional<Reported> before = m_Reported;
     m_Reported = now;
-    if (!before) return;
+    if (before && before->checked == now.checked && before->pressed == now.pressed &&
+        before->hot == now.hot)
+        return;
+    emit statesChanged();
+    if (!before || !QAccessible::isActive()) return;
     QAccessible::State changed;
     changed.checked = before->checked != now.checked;
     changed.pressed = before->pressed != now.pressed;
     changed.hotTracked = before->hot != now.hot;
-    if (!changed.checked && !changed.pressed && !changed.hotTracked) return;
     QAccessibleStateChangeEvent report(this, changed);
     QAccessible::updateAccessibility(&report);
 }

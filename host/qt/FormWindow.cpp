@@ -306,7 +306,7 @@ bool FormWindow::DeliverAccessKey(ControlWindow* window, std::int16_t keyAscii) 
     if (!window || !window->control() || !window->isEnabled() || !window->isVisibleTo(this))
         return false;
     window->control()->AccessKeyPress(keyAscii);
-    window->ReportToAccessibility();
+    window->ReportStates();
     return true;
 }
 

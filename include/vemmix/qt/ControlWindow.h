@@ -145,6 +145,14 @@ public:
     bool IsPointerOverWindow() const override;
     void MoveFocus(bool forward) override;
 
+signals:
+    // The control told its container that a property changed (its name as
+    // the type library has it).
+    void propertyChanged(const QString& name);
+    // isHeld, isHotTracked or the checked state (Toggle Mode with
+    // ToggleValue True) changed.
+    void statesChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -173,9 +181,10 @@ private:
     // Sends OLEDragOver for a drag event; returns the effect the host left.
     std::int32_t DragOver(const QDropEvent& event, std::int16_t state);
     void DragLeft();
-    // Tells accessibility what changed since it was last told: the checked,
-    // pressed and hot-tracked states.
-    void ReportToAccessibility();
+    // Takes the checked, pressed and hot-tracked states again, after input,
+    // a timer tick or a property change; tells statesChanged and
+    // accessibility when they changed.
+    void ReportStates();
 
     FormWindow& m_Form;
     QString m_Name;
@@ -218,7 +227,7 @@ private:
     QPointF m_LastDragPosition;
     bool m_HotTracked = false;
 
-    // what accessibility was last told
+    // the states as last taken
     struct Reported {
         bool checked = false, pressed = false, hot = false;
     };

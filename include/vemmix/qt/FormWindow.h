@@ -229,7 +229,8 @@ private:
     // The focus as the controls see it; `moveWidgetFocus` also gives Qt's
     // keyboard focus to the new control (not needed when Qt moved it).
     void ChangeFocus(ControlWindow* window, bool moveWidgetFocus);
-    void MoveFocusFrom(ControlWindow* origin, bool forward);
+    // A form inside another widget takes the application's way instead.
+    virtual void MoveFocusFrom(ControlWindow* origin, bool forward);
     bool TakesFocus(const ControlWindow* window) const;
     void UpdateAccessKeys();
     void AccessKeyActivated(char16_t key);
