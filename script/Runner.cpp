@@ -98,14 +98,41 @@ QString Seconds(double seconds) {
 
 }  // namespace
 
-Watchdog::Watchdog(QJSEngine& engine, double seconds) {
-    if (seconds <= 0) return;
-    m_Thread = std::thread([this, &engine, seconds] {
+namespace {
+
+// The process's resident memory, from the kernel's own count; 0 when it
+// cannot be read.
+std::size_t ResidentBytes() {
+    std::FILE* file = std::fopen("/proc/self/statm", "r");
+    if (!file) return 0;
+    unsigned long size = 0, resident = 0;
+    const int read = std::fscanf(file, "%lu %lu", &size, &resident);
+    std::fclose(file);
+    return read == 2 ? resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) : 0;
+}
+
+}  // namespace
+
+Watchdog::Watchdog(QJSEngine& engine, double seconds, std::size_t memoryBytes) {
+    if (seconds <= 0 && memoryBytes == 0) return;
+    m_Thread = std::thread([this, &engine, seconds, memoryBytes] {
+        using Clock = std::chrono::steady_clock;
+        const auto deadline = seconds > 0 ? Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                               std::chrono::duration<double>(seconds))
+                                          : Clock::time_point::max();
+        // the memory is looked at twenty times a second, the time exactly
+        const auto look = memoryBytes > 0 ? std::chrono::milliseconds(50) : Clock::duration::max();
         std::unique_lock lock(m_Mutex);
-        const auto limit = std::chrono::duration<double>(seconds);
-        if (!m_Done.wait_for(lock, limit, [this] { return m_Stopped; })) {
-            m_Fired = true;
-            engine.setInterrupted(true);
+        while (!m_Stopped) {
+            const auto now = Clock::now();
+            if (now >= deadline) m_Passed = Limit::Time;
+            else if (memoryBytes > 0 && ResidentBytes() > memoryBytes) m_Passed = Limit::Memory;
+            if (m_Passed != Limit::None) {
+                engine.setInterrupted(true);
+                return;
+            }
+            const auto next = deadline - now < look ? deadline : now + look;
+            m_Done.wait_until(lock, next, [this] { return m_Stopped; });
         }
     });
 }
@@ -119,7 +146,7 @@ bool Watchdog::Stop() {
     }
     m_Done.notify_all();
     if (m_Thread.joinable()) m_Thread.join();
-    return m_Fired;
+    return m_Passed != Limit::None;
 }
 
 int Run(const RunOptions& options) {
@@ -176,14 +203,19 @@ int Run(const RunOptions& options) {
     }
 
     CatchEngineFaults(options.script);
-    Watchdog watchdog(engine, options.timeoutSeconds);
+    Watchdog watchdog(engine, options.timeoutSeconds, static_cast<std::size_t>(options.memoryMegabytes) << 20);
     QStringList trace;
     const QJSValue result = engine.evaluate(source, options.script, 1, &trace);
     // promise reactions the script left run now
     QCoreApplication::processEvents();
     if (watchdog.Stop()) {
-        Say(QStringLiteral("%1: stopped: the script ran longer than %2 (--timeout)")
-                .arg(options.script, Seconds(options.timeoutSeconds)));
+        if (watchdog.passed() == Watchdog::Limit::Memory)
+            Say(QStringLiteral("%1: stopped: the program took more than %2 MB of memory (--memory)")
+                    .arg(options.script)
+                    .arg(options.memoryMegabytes));
+        else
+            Say(QStringLiteral("%1: stopped: the script ran longer than %2 (--timeout)")
+                    .arg(options.script, Seconds(options.timeoutSeconds)));
         return 1;
     }
     if (result.isError() || !trace.isEmpty()) {

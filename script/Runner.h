@@ -4,6 +4,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
 #include <mutex>
 #include <thread>
 
@@ -22,25 +23,30 @@ struct RunOptions {
     bool deterministicText = false;
     int dpi = 96;
     double timeoutSeconds = 0;  // 0: no limit
+    int memoryMegabytes = 1024;  // resident memory of the process; 0: no limit
 };
 
-// Interrupts the engine when `seconds` pass (never when 0), unless stopped
-// first: the script's time limit.
+// Interrupts the engine when `seconds` pass (never when 0) or when the
+// process holds more than `memoryBytes` of resident memory (never when 0),
+// unless stopped first: the script's time and memory limits.
 class Watchdog {
 public:
-    Watchdog(QJSEngine& engine, double seconds);
+    enum class Limit { None, Time, Memory };
+
+    Watchdog(QJSEngine& engine, double seconds, std::size_t memoryBytes = 0);
     ~Watchdog();
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;
 
-    // True when the limit passed.
+    // True when a limit was passed; which one, `passed()` says.
     bool Stop();
+    Limit passed() const { return m_Passed; }
 
 private:
     std::mutex m_Mutex;
     std::condition_variable m_Done;
     bool m_Stopped = false;
-    bool m_Fired = false;
+    Limit m_Passed = Limit::None;
     std::thread m_Thread;
 };
 

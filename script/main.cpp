@@ -69,6 +69,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption timeout(QStringLiteral("timeout"),
                                      QStringLiteral("Stops the script after SECONDS (a positive number)."),
                                      QStringLiteral("SECONDS"));
+    const QCommandLineOption memory(
+        QStringLiteral("memory"),
+        QStringLiteral("Stops the script when the program holds more than MB megabytes of memory (16 to 65536; "
+                       "default 1024; 0: no limit)."),
+        QStringLiteral("MB"));
 #ifdef VEMMIX_SCRIPT_WINDOWS
     const QCommandLineOption window(QStringLiteral("window"),
                                     QStringLiteral("Runs the forms in real windows; time passes in real time."));
@@ -86,7 +91,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption dpi(QStringLiteral("dpi"),
                                  QStringLiteral("The screen resolution in dots per inch (default 96)."),
                                  QStringLiteral("N"), QStringLiteral("96"));
-    parser.addOptions({help, untrusted, timeout, window, library, deterministic, dpi});
+    parser.addOptions({help, untrusted, timeout, memory, window, library, deterministic, dpi});
 
     if (!parser.parse(app.arguments())) {
         Say(parser.errorText());
@@ -119,6 +124,14 @@ int main(int argc, char** argv) {
         options.timeoutSeconds = parser.value(timeout).toDouble(&ok);
         if (!ok || !(options.timeoutSeconds > 0) || options.timeoutSeconds > 86400) {
             Say(QStringLiteral("--timeout: \"%1\" is not a number of seconds from 0 to 86400").arg(parser.value(timeout)));
+            return 2;
+        }
+    }
+    if (parser.isSet(memory)) {
+        options.memoryMegabytes = parser.value(memory).toInt(&ok);
+        if (!ok || (options.memoryMegabytes != 0 && (options.memoryMegabytes < 16 || options.memoryMegabytes > 65536))) {
+            Say(QStringLiteral("--memory: \"%1\" is not a number of megabytes from 16 to 65536, or 0")
+                    .arg(parser.value(memory)));
             return 2;
         }
     }
