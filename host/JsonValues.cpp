@@ -528,8 +528,9 @@ void JsonWriter::WriteString(const QString& text) {
         default: break;
         }
         const bool high = QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate();
-        if (c < 0x20 || (QChar::isSurrogate(c) && !high)) {
-            // control characters, and surrogates without their pair, escaped
+        if (c < 0x20 || c == 0xFEFF || (QChar::isSurrogate(c) && !high)) {
+            // control characters, surrogates without their pair, and the
+            // byte-order mark (Qt's reader drops one that starts a string) escaped
             m_Out.append(QStringLiteral("\\u%1").arg(c, 4, 16, QLatin1Char('0')).toLatin1());
             continue;
         }
