@@ -5,36 +5,31 @@
 // the effect pictures. The figures are in docs/reliability.md.
 #include <benchmark/benchmark.h>
 
-#include <vector>
-
 #include <vemmix/headless/HeadlessContainer.h>
 
 #include "control/Zorvane.h"
+#include "tests/reliability/HostilePictures.h"
 
 namespace {
 
 using namespace vemmix;
+using test::Bitmap;
+using test::Declaring;
 
 constexpr gdi::RECT kBounds{0, 0, 400, 120};
-
-std::int32_t Him(int pixels) { return HimetricFromPixels(pixels, 96); }
-
-PictureRef Bitmap(int width, int height) {
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = (i * 2654435761u) & 0xFFFFFFu;
-    return MakeBitmapPicture(width, height, pixels);
-}
-
-PictureRef Declaring(int width, int height, PictureRef picture) {
-    picture->widthHimetric = Him(width);
-    picture->heightHimetric = Him(height);
-    return picture;
-}
 
 struct Button {
     headless::HeadlessForm form;
     Zorvane& b = *static_cast<Zorvane*>(&form.AddButton(u"Zorvane1", kBounds));
 };
+
+// A picture derived for each of the four states.
+void SetFourEffects(Button& button) {
+    button.b.SetPictureDisabledEffect(ecPictureEffect::Gray);
+    button.b.SetPictureDownEffect(ecPictureEffect::Lighter);
+    button.b.SetPictureFocusEffect(ecPictureEffect::Darkness);
+    button.b.SetPictureOverEffect(ecPictureEffect::Gray);
+}
 
 void Repaint(benchmark::State& state, Button& button) {
     for (auto _ : state) button.b.Refresh();
@@ -99,10 +94,7 @@ BENCHMARK(BM_RepaintIconDeclaring16384x4096)->Unit(benchmark::kMillisecond);
 // the bound: four are made).
 void BM_SetPictureWithFourEffects(benchmark::State& state) {
     Button button;
-    button.b.SetPictureDisabledEffect(ecPictureEffect::Gray);
-    button.b.SetPictureDownEffect(ecPictureEffect::Lighter);
-    button.b.SetPictureFocusEffect(ecPictureEffect::Darkness);
-    button.b.SetPictureOverEffect(ecPictureEffect::Gray);
+    SetFourEffects(button);
     const bool huge = state.range(0) == 16384;
     const PictureRef picture = huge ? Declaring(16384, 4096, Bitmap(2, 2)) : Bitmap(2048, 2048);
     for (auto _ : state) {
@@ -115,10 +107,7 @@ BENCHMARK(BM_SetPictureWithFourEffects)->Arg(16384)->Arg(2048)->Unit(benchmark::
 // MaskColor set on such a picture regenerates the four.
 void BM_SetMaskColorWithFourEffects(benchmark::State& state) {
     Button button;
-    button.b.SetPictureDisabledEffect(ecPictureEffect::Gray);
-    button.b.SetPictureDownEffect(ecPictureEffect::Lighter);
-    button.b.SetPictureFocusEffect(ecPictureEffect::Darkness);
-    button.b.SetPictureOverEffect(ecPictureEffect::Gray);
+    SetFourEffects(button);
     const bool huge = state.range(0) == 16384;
     button.b.SetPicture(huge ? Declaring(16384, 4096, Bitmap(2, 2)) : Bitmap(2048, 2048));
     OleColor mask = 0;
